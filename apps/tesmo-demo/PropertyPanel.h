@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+#include "tesmo/TesmoWidget.h"
+
+class QLineEdit;
+
+// Edits the control's appearance: title, colours, border, size, line width, picture.
+class PropertyPanel : public QWidget {
+    Q_OBJECT
+public:
+    PropertyPanel(tesmo::TesmoWidget& target, QWidget* parent = nullptr);
+
+signals:
+    void failed(const QString& message);
+
+private:
+    // Runs a change on the control; an error it raises is reported, not thrown.
+    template <typename Change>
+    void apply(Change&& change);
+    QWidget* colorButton(const QString& caption, std::int32_t (tesmo::ucTesmo::*get)() const,
+                         void (tesmo::ucTesmo::*set)(std::int32_t));
+
+    tesmo::TesmoWidget& target_;
+    QLineEdit* title_ = nullptr;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "tesmo/Picture.h"
+#include "tesmo/ucTesmo.h"
+
+namespace tesmo {
+
+class ControlHost;
+
+// The Qt widget that holds one Tesmo control. Put it in a window, drive it through
+// control(), and connect to its signals; the signals carry the control's events with the
+// same reference parameters (connect directly to be able to set Cancel).
+class TesmoWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit TesmoWidget(QWidget* parent = nullptr);
+    ~TesmoWidget() override;
+
+    ucTesmo& control();
+    // The drawing surface (pic_main).
+    QWidget* surface() const;
+
+    // Design mode is what a form designer sets: the control then behaves as at design time.
+    void setDesignMode(bool design);
+    bool designMode() const;
+
+    // A picture a host can give to setPicture().
+    static Picture pictureFromImage(const QImage& image);
+    // Loads a picture file (BMP, JPEG, GIF, PNG...); throws tesmo::Error 481 when it cannot.
+    static Picture loadPicture(const QString& path);
+
+    // The folder where controls created afterwards look for their track database, instead
+    // of the folder of the Tesmo library (for hosts whose library folder is read-only).
+    static void setDefaultAppFolder(const QString& folder);
+
+    QSize sizeHint() const override;
+
+signals:
+    void MouseDown(short& Button, short& Shift, float& x, float& Y);
+    void MouseMove(short& Button, short& Shift, float& x, float& Y);
+    void MouseUp(short& Button, short& Shift, float& x, float& Y);
+    void StartDrawing(bool& Cancel);
+    void FinishDrawing();
+    void ChangeScaleSetting(bool Redraw);
+    // A persisted property changed (the container's notification).
+    void PropertyChanged(const QString& name);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<ControlHost> host_;
+};
+
+}  // namespace tesmo

@@ -1,0 +1,122 @@
+#include "core/Container.h"
+
+#include "core/ControlImpl.h"
+#include "core/Layout.h"
+#include "core/LocaleDetection.h"
+#include "support/DayNumber.h"
+#include "support/SharedValues.h"
+#include "tesmo/Error.h"
+
+namespace tesmo {
+namespace {
+
+// Runs one step of a sequence that must go on whatever the step does.
+template <typename Step>
+void Independent(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace
+
+void Container::Initialize() {
+    auto& d = *c_.d;
+    const Ports& ports = d.ports;
+    SharedValues& shared = Shared();
+
+    const DateFormats formats = DetectDateFormats(ports.locale.ShortDateText(DayNumberFromCivil(1999, 3, 31)));
+    shared.ShortDateFormat = formats.shortFormat;
+    shared.LongDateFormat = formats.longFormat;
+    const std::string localeDecimal = ports.locale.DecimalSeparator();
+    const std::string localeGroup = ports.locale.GroupSeparator();
+    shared.DecimalSeparator = DetectDecimalSeparator(localeDecimal, localeGroup);
+    // Reading numbers needs a group separator that differs from the decimal one.
+    shared.GroupSeparator = localeGroup != shared.DecimalSeparator ? localeGroup
+                            : shared.DecimalSeparator == "."  ? ","
+                                                              : ".";
+
+    d.s.PixelX = ports.host.TwipsPerPixelX();
+    d.s.PixelY = ports.host.TwipsPerPixelY();
+    d.s.Mapping.PixelX = d.s.PixelX;
+    d.s.Mapping.PixelY = d.s.PixelY;
+    d.s.ControlError.clear();
+    d.s.AppFolder = ports.host.ComponentFolder();
+    if (d.s.AppFolder.empty() || d.s.AppFolder.back() != '/') d.s.AppFolder += '/';
+    d.s.FlagExit = false;
+}
+
+void Container::InitProperties() {
+    auto& d = *c_.d;
+    ControlState& s = d.s;
+    Surface& surface = d.ports.surface;
+    HostSite& host = d.ports.host;
+
+    s.AutoRedraw = true;
+    surface.setAutoRedraw(true);
+    s.BaseStep = 30;
+    s.ClipControls = true;
+    s.FlagExit = false;
+    s.ControlError.clear();
+    s.Delay = 0;
+    s.BorderStyle = 0;
+    surface.setBorderStyle(0);
+    s.DrawWidth = 1;
+    surface.setDrawWidth(1);
+    s.AutoSize = false;
+    s.Picture = {};
+    s.Width = 9600;
+    host.setWidth(9600);
+    s.Height = 6200;
+    host.setHeight(6200);
+    s.EnableMenu = true;
+    s.ViewPoints = false;
+    s.ViewGrid = false;
+    surface.setBackColor(0xFFC0C0);
+    surface.setForeColor(255);
+    surface.setFillColor(255);
+    s.MaxX = s.MaxY = 100;
+    s.UnitX = s.UnitY = 10;
+    s.LeftScale = s.RightScale = 480;
+    s.BackColor = 0xFFC0C0;
+    s.ForeColor = 255;
+    s.GridColor = 0;
+    s.TitleColor = 65535;
+    s.TextColor = 0;
+    s.TrackColor = 0xFF0000;
+    s.XAsDate = s.YAsDate = false;
+    s.MinX = s.MinY = 0;
+    s.TopScale = s.BottomScale = 240;
+    s.MapStyle = 0;
+    s.MouseScan = false;
+    s.MouseValueX = std::int16_t{0};
+    s.MouseValueY = std::int16_t{0};
+}
+
+void Container::StartRunTime() {
+    auto& d = *c_.d;
+    d.s.Points = std::make_unique<clsPoints>();
+    d.menus.SetUpMenus();
+}
+
+void Container::Resize() {
+    Layout(c_.d->s, c_.d->ports);
+}
+
+void Container::Show() {
+    if (c_.d->RunTime()) c_.d->menus.AssignCaptions();
+}
+
+void Container::Terminate() {
+    auto& d = *c_.d;
+    d.s.Terminated = true;
+    d.s.FlagExit = true;
+    Independent([&] { d.ports.dialogs.UnloadAll(); });
+    Independent([&] {
+        if (d.s.ParentWindow != 0) d.menus.DetachParent();
+    });
+    d.s.Points.reset();
+}
+
+}  // namespace tesmo

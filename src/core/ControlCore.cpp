@@ -1,0 +1,37 @@
+#include "core/ControlCore.h"
+
+#include "core/ControlState.h"
+#include "menus/Menus.h"
+#include "surface/Ports.h"
+
+namespace tesmo {
+
+void PrintTitle(ControlState& s, const Ports& ports) {
+    if (!ports.host.Enabled()) return;
+    Surface& surface = ports.surface;
+    surface.setCurrentX(surface.TextWidth("x"));
+    surface.setCurrentY(0);
+    surface.setForeColor(s.TitleColor);
+    surface.Print(s.Title, true);
+    surface.setForeColor(s.ForeColor);
+}
+
+void AbortDrawing(ControlState& s, const Ports& ports, Menus& menus) {
+    s.Drawing = false;
+    s.Paused = false;
+    if (s.MapStyle == 0) menus.RefreshPlaybackCommands();
+    s.FlagExit = true;
+    ports.surface.Cls();
+}
+
+void WaitDelay(ControlState& s, const Ports& ports) {
+    const double start = ports.clock.NowMs();
+    const double deadline = start + s.Delay;
+    for (;;) {
+        ports.ui.Yield();
+        if (s.FlagExit || ports.clock.NowMs() >= deadline) return;
+        ports.ui.WaitUntil(deadline);
+    }
+}
+
+}  // namespace tesmo

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "scale/MappingRecord.h"
+#include "scale/clsPoints.h"
+#include "tesmo/Picture.h"
+#include "tesmo/Variant.h"
+
+namespace tesmo {
+
+// The state of one control: every property value and the run-time state its parts share.
+// Colours are RGB with red in the low byte; sizes and margins are twips.
+struct ControlState {
+    std::unique_ptr<clsPoints> Points;
+    std::string AppFolder;
+    bool Drawing = false;
+    bool Paused = false;
+    bool TrackOpen = false;
+    std::int64_t ParentWindow = 0;
+    bool DbTried = false;
+    bool DbFailed = false;
+    bool Topmost = false;
+    float PixelX = 15.0f;
+    float PixelY = 15.0f;
+    bool AutoRedraw = true;
+    bool AutoSize = false;
+    float BaseStep = 30.0f;
+    std::int32_t BorderStyle = 0;
+    float BottomScale = 240.0f;
+    float TopScale = 240.0f;
+    float LeftScale = 480.0f;
+    float RightScale = 480.0f;
+    bool ClipControls = true;
+    float CurrentX = 0.0f;
+    float CurrentY = 0.0f;
+    float Delay = 0.0f;
+    std::int16_t DrawWidth = 1;
+    bool EnableMenu = true;
+    std::string ControlError;
+    bool FlagExit = false;
+    std::int32_t BackColor = 0xFFC0C0;
+    std::int32_t ForeColor = 0x0000FF;
+    std::int32_t GridColor = 0;
+    std::int32_t TitleColor = 0x00FFFF;
+    std::int32_t TextColor = 0;
+    std::int32_t TrackColor = 0xFF0000;
+    std::int32_t Height = 6200;
+    std::int32_t MapStyle = 0;
+    float MaxX = 100.0f;
+    float MaxY = 100.0f;
+    float MinX = 0.0f;
+    float MinY = 0.0f;
+    bool MouseScan = false;
+    Variant MouseValueX = std::int16_t{0};
+    Variant MouseValueY = std::int16_t{0};
+    tesmo::Picture Picture;
+    std::string Title;
+    std::string TrackName;
+    std::int32_t UnitX = 10;
+    std::int32_t UnitY = 10;
+    bool ViewGrid = false;
+    bool ViewPoints = false;
+    std::int32_t Width = 9600;
+    bool XAsDate = false;
+    bool YAsDate = false;
+
+    // Set once the container has shut the control down: FlagExit then stays true.
+    bool Terminated = false;
+
+    // The chart's world-to-surface mapping.
+    MappingRecord Mapping;
+
+    // The path being animated, in surface units, and the branch being played.
+    std::vector<double> PointsX;
+    std::vector<double> PointsY;
+    std::int16_t BranchIndex = 0;
+    std::int16_t BranchCount = 0;
+    std::string PreviousTrackName;
+
+    // The settings dialog's Redraw flag: the scale construction then draws the points too.
+    bool DialogRedraw = false;
+};
+
+// Clears a stop request, unless the control is shutting down.
+inline void ResetFlagExit(ControlState& s) {
+    s.FlagExit = s.Terminated;
+}
+
+}  // namespace tesmo

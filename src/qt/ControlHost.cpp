@@ -1,0 +1,71 @@
+#include "qt/ControlHost.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <vector>
+
+#include "core/Container.h"
+#include "tesmo/TesmoWidget.h"
+
+namespace tesmo {
+namespace {
+
+float TwipsPerPixel(double logicalDpi) {
+    return static_cast<float>(1440.0 / (logicalDpi > 0 ? logicalDpi : 96.0));
+}
+
+// Hosts whose widget is gone while their control's code was still running.
+std::vector<std::unique_ptr<ControlHost>>& Orphans() {
+    static std::vector<std::unique_ptr<ControlHost>> orphans;
+    return orphans;
+}
+
+}  // namespace
+
+ControlHost::ControlHost(TesmoWidget& widget)
+    : pixelX_(TwipsPerPixel(widget.logicalDpiX())),
+      pixelY_(TwipsPerPixel(widget.logicalDpiY())),
+      surfaceWidget_(new SurfaceWidget(&widget)),
+      surface_(pixelX_, pixelY_),
+      prompts_(&widget, gate_),
+      hostSite_(&widget, gate_, pixelX_, pixelY_),
+      ui_(clock_, gate_),
+      dialogs_(&widget, gate_),
+      events_(&widget, gate_) {
+    surfaceWidget_->setSurface(&surface_);
+    surfaceWidget_->move(1, 1);
+    surface_.attach(surfaceWidget_);
+    control_ = std::make_unique<ucTesmo>(
+        Ports{surface_, prompts_, hostSite_, ui_, clock_, locale_, dialogs_, events_});
+}
+
+ControlHost::~ControlHost() {
+    control_.reset();
+}
+
+void ControlHost::detach() {
+    surface_.detach();
+    prompts_.detach();
+    hostSite_.detach();
+    ui_.detach();
+    dialogs_.detach();
+    events_.detach();
+}
+
+void ControlHost::Release(std::unique_ptr<ControlHost> host) {
+    Container(host->control()).Terminate();
+    if (!host->gate_.busy()) return;
+    host->detach();
+    ControlHost* orphan = host.get();
+    orphan->gate_.setOnIdle([orphan] {
+        // Deleted from the event loop, once the control's code has unwound.
+        QTimer::singleShot(0, [orphan] {
+            if (orphan->gate_.busy()) return;
+            auto& orphans = Orphans();
+            std::erase_if(orphans, [orphan](const auto& h) { return h.get() == orphan; });
+        });
+    });
+    Orphans().push_back(std::move(host));
+}
+
+}  // namespace tesmo

@@ -1,0 +1,101 @@
+#include "qt/QtHostSite.h"
+
+#include <dlfcn.h>
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QResizeEvent>
+#include <cmath>
+
+#include "qt/Colors.h"
+#include "qt/QtFont.h"
+#include "tesmo/Error.h"
+#include "tesmo/TesmoWidget.h"
+
+namespace tesmo {
+namespace {
+
+constexpr int kMaxPixels = 16384;
+
+int ToPixels(std::int32_t twips, float twipsPerPixel) {
+    const double pixels = std::round(twips / static_cast<double>(twipsPerPixel));
+    if (twips < 0 || pixels > kMaxPixels) throw Error(errors::InvalidPropertyValue, "Invalid property value");
+    return static_cast<int>(pixels);
+}
+
+// Resizes the widget and lays it out at once, also while it is hidden (Qt would otherwise
+// hold the resize event back until the widget is shown).
+void ResizeNow(QWidget& widget, QSize size) {
+    const QSize old = widget.size();
+    widget.resize(size);
+    if (widget.testAttribute(Qt::WA_PendingResizeEvent)) {
+        widget.setAttribute(Qt::WA_PendingResizeEvent, false);
+        QResizeEvent event(size, old);
+        QCoreApplication::sendEvent(&widget, &event);
+    }
+}
+
+}  // namespace
+
+QtHostSite::QtHostSite(TesmoWidget* widget, ReentryGate& gate, float twipsPerPixelX, float twipsPerPixelY)
+    : widget_(widget), gate_(gate), pixelX_(twipsPerPixelX), pixelY_(twipsPerPixelY) {}
+
+float QtHostSite::InnerWidth() const {
+    return widget_ ? static_cast<float>(widget_->width()) * pixelX_ : 0.0f;
+}
+
+float QtHostSite::InnerHeight() const {
+    return widget_ ? static_cast<float>(widget_->height()) * pixelY_ : 0.0f;
+}
+
+void QtHostSite::setWidth(std::int32_t twips) {
+    const int pixels = ToPixels(twips, pixelX_);
+    if (widget_) ResizeNow(*widget_, QSize(pixels, widget_->height()));
+}
+
+void QtHostSite::setHeight(std::int32_t twips) {
+    const int pixels = ToPixels(twips, pixelY_);
+    if (widget_) ResizeNow(*widget_, QSize(widget_->width(), pixels));
+}
+
+void QtHostSite::setBackColor(std::int32_t color) {
+    if (!widget_) return;
+    QPalette palette = widget_->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    widget_->setPalette(palette);
+    widget_->setAutoFillBackground(true);
+}
+
+bool QtHostSite::Enabled() const {
+    return widget_ ? widget_->isEnabled() : enabled_;
+}
+
+void QtHostSite::setEnabled(bool value) {
+    enabled_ = value;
+    if (widget_) widget_->setEnabled(value);
+}
+
+void QtHostSite::PropertyChanged(const std::string& name) {
+    if (!widget_) return;
+    ReentryGate::Scope scope(gate_);
+    emit widget_->PropertyChanged(QString::fromStdString(name));
+}
+
+Font QtHostSite::AmbientFont() const {
+    return FromQFont(widget_ ? widget_->font() : QFont());
+}
+
+QString& QtHostSite::DefaultAppFolder() {
+    static QString folder;
+    return folder;
+}
+
+std::string QtHostSite::ComponentFolder() const {
+    if (!DefaultAppFolder().isEmpty()) return DefaultAppFolder().toStdString();
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<const void*>(&QtHostSite::DefaultAppFolder), &info) == 0 || !info.dli_fname)
+        return {};
+    return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absolutePath().toStdString();
+}
+
+}  // namespace tesmo

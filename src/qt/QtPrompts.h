@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "qt/ReentryGate.h"
+#include "surface/Prompts.h"
+
+namespace tesmo {
+
+// Modal message and input boxes over the control's window. Once the window is gone they
+// answer at once as if cancelled.
+class QtPrompts : public Prompts {
+public:
+    QtPrompts(QWidget* owner, ReentryGate& gate) : owner_(owner), gate_(gate) {}
+    void detach() { owner_ = nullptr; }
+
+    int MsgBox(const std::string& text, int style, const std::string& title) override;
+    std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
+    void Beep() override;
+
+private:
+    QPointer<QWidget> owner_;
+    ReentryGate& gate_;
+};
+
+// Carriage returns separate lines in the control's texts; on screen they become line breaks.
+QString ShownText(const std::string& text);
+
+}  // namespace tesmo

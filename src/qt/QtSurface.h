@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <optional>
+
+#include "surface/Surface.h"
+
+namespace tesmo {
+
+class SurfaceWidget;
+
+// The drawing surface: a persistent image in device pixels, drawn on in twips. The image
+// outlives the widget that shows it, so a control whose window is gone can finish what it
+// was doing without touching freed memory.
+class QtSurface : public Surface {
+public:
+    QtSurface(float twipsPerPixelX, float twipsPerPixelY);
+    ~QtSurface() override;
+
+    void attach(SurfaceWidget* widget);
+    void detach();
+    // The image as it stands, every pending drawing finished.
+    const QImage& image();
+    // Shows what was drawn since the last flush.
+    void flush();
+    int borderPixels() const { return borderStyle_ == 1 ? 1 : 0; }
+
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2) override;
+    void Line(float x1, float y1, float x2, float y2, std::int32_t color) override;
+    void Box(float x1, float y1, float x2, float y2, std::int32_t color) override;
+    void Print(const std::string& text, bool endLine) override;
+    float TextWidth(const std::string& text) const override;
+    float TextHeight(const std::string& text) const override;
+    float ScaleWidth() const override;
+    float ScaleHeight() const override;
+    float CurrentX() const override { return currentX_; }
+    void setCurrentX(float value) override { currentX_ = value; }
+    float CurrentY() const override { return currentY_; }
+    void setCurrentY(float value) override { currentY_ = value; }
+    void setDrawWidth(std::int16_t width) override;
+    void setForeColor(std::int32_t color) override;
+    void setFillColor(std::int32_t color) override { fillColor_ = color; }
+    void setBackColor(std::int32_t color) override;
+    tesmo::Font Font() const override;
+    void setFont(const tesmo::Font& font) override;
+    void setAutoRedraw(bool) override {}
+    void setAutoSize(bool value) override;
+    std::int16_t BorderStyle() const override { return borderStyle_; }
+    void setBorderStyle(std::int16_t style) override;
+    void setPicture(const tesmo::Picture& picture) override;
+    bool HasPicture() const override { return !picture_.isEmpty(); }
+    void setVisible(bool visible) override;
+    float Left() const override;
+    float Top() const override;
+    float Width() const override { return static_cast<float>(outer_.width()) * pixelX_; }
+    float Height() const override { return static_cast<float>(outer_.height()) * pixelY_; }
+    void setWidth(float value) override;
+    void setHeight(float value) override;
+    std::int32_t hDC() const override { return 0; }
+    std::int32_t hWnd() const override;
+    bool ClipControls() const override { return true; }
+
+private:
+    QPainter& painter();
+    void endPainting();
+    void drawSegment(float x1, float y1, float x2, float y2, std::int32_t color);
+    void markDirty(const QRectF& rect);
+    QPointF toPixels(float x, float y) const { return {x / pixelX_, y / pixelY_}; }
+    void resizeOuter(QSize outer);
+    void fitPicture();
+    void repaintBackground(QImage& image) const;
+    QFont font() const { return font_; }
+
+    float pixelX_;
+    float pixelY_;
+    QPointer<SurfaceWidget> widget_;
+    QImage image_;
+    std::optional<QPainter> painter_;
+    QSize outer_;
+    QRectF dirty_;
+    bool flushPosted_ = false;
+    float currentX_ = 0.0f;
+    float currentY_ = 0.0f;
+    std::int16_t drawWidth_ = 1;
+    std::int32_t foreColor_ = 0;
+    std::int32_t fillColor_ = 0;
+    std::int32_t backColor_ = 0xFFFFFF;
+    std::int32_t penColor_ = -1;
+    std::int16_t penWidth_ = -1;
+    std::int16_t borderStyle_ = 0;
+    bool autoSize_ = false;
+    tesmo::Picture picture_;
+    QFont font_;
+};
+
+}  // namespace tesmo

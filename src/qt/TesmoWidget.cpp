@@ -1,0 +1,70 @@
+#include "tesmo/TesmoWidget.h"
+
+#include <QImageReader>
+
+#include "core/Container.h"
+#include "qt/ControlHost.h"
+#include "qt/QtPicture.h"
+#include "tesmo/Error.h"
+
+namespace tesmo {
+
+TesmoWidget::TesmoWidget(QWidget* parent) : QWidget(parent), host_(std::make_unique<ControlHost>(*this)) {
+    Container container(host_->control());
+    container.Initialize();
+    container.InitProperties();
+    container.StartRunTime();
+}
+
+TesmoWidget::~TesmoWidget() {
+    ControlHost::Release(std::move(host_));
+}
+
+ucTesmo& TesmoWidget::control() {
+    return host_->control();
+}
+
+QWidget* TesmoWidget::surface() const {
+    return host_->surfaceWidget();
+}
+
+void TesmoWidget::setDesignMode(bool design) {
+    host_->hostSite().setDesignMode(design);
+}
+
+bool TesmoWidget::designMode() const {
+    return !host_->hostSite().UserMode();
+}
+
+Picture TesmoWidget::pictureFromImage(const QImage& image) {
+    if (image.isNull()) return {};
+    return Picture(std::make_shared<QtPicture>(image.convertToFormat(QImage::Format_RGB32)));
+}
+
+Picture TesmoWidget::loadPicture(const QString& path) {
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) throw Error(481, "Invalid picture: " + reader.errorString().toStdString());
+    return pictureFromImage(image);
+}
+
+void TesmoWidget::setDefaultAppFolder(const QString& folder) {
+    QtHostSite::DefaultAppFolder() = folder;
+}
+
+QSize TesmoWidget::sizeHint() const {
+    const ucTesmo& c = const_cast<TesmoWidget*>(this)->control();
+    return {static_cast<int>(c.Width() * logicalDpiX() / 1440), static_cast<int>(c.Height() * logicalDpiY() / 1440)};
+}
+
+void TesmoWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Container(host_->control()).Resize();
+}
+
+void TesmoWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Container(host_->control()).Show();
+}
+
+}  // namespace tesmo

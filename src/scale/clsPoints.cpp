@@ -1,0 +1,158 @@
+#include "scale/clsPoints.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "support/Conversions.h"
+#include "support/NumberFormat.h"
+#include "tesmo/Error.h"
+
+namespace tesmo {
+namespace {
+
+std::uint32_t Fingerprint(std::string_view key) {
+    const std::size_t h = std::hash<std::string_view>{}(key);
+    return static_cast<std::uint32_t>(h ^ (h >> 32));
+}
+
+[[noreturn]] void MissingKey() {
+    throw Error(errors::InvalidProcedureCall, "Invalid procedure call or argument");
+}
+
+std::string WithSuffix(const std::string& base, std::int16_t suffix) {
+    return suffix == 0 ? base : base + "," + std::to_string(suffix);
+}
+
+}  // namespace
+
+std::string clsPoints::BaseKey(const Variant& x, const Variant& y) {
+    // Built with "." whatever the locale, so that keys never depend on it.
+    return FormatGeneral(x.toDouble(), 15, ".") + ":" + FormatGeneral(y.toDouble(), 15, ".");
+}
+
+void clsPoints::Add(const Variant& x, const Variant& Y, const std::string& Key) {
+    std::string key;
+    std::int16_t suffix = kHostKey;
+    if (!Key.empty()) {
+        if (Find(Key) >= 0)
+            throw Error(errors::KeyInUse, "This key is already associated with an element of this collection");
+        key = Key;
+    } else {
+        const std::string base = BaseKey(x, Y);
+        const auto last = lastSuffix_.find(base);
+        suffix = last == lastSuffix_.end() ? 0 : last->second;
+        key = WithSuffix(base, suffix);
+        while (Find(key) >= 0) {
+            if (suffix == INT16_MAX) throw Error(errors::Overflow, "Overflow");
+            ++suffix;
+            key = WithSuffix(base, suffix);
+        }
+        if (suffix > 0) lastSuffix_[base] = suffix;
+    }
+
+    const std::size_t position = slots_.size();
+    if (position >= static_cast<std::size_t>(INT32_MAX)) throw Error(errors::Overflow, "Overflow");
+    Slot slot{};
+    slot.x = Encode(x, slot.xType);
+    slot.y = Encode(Y, slot.yType);
+    slot.index = static_cast<std::int32_t>(position) + 1;
+    slot.suffix = suffix;
+    slots_.push_back(slot);
+    if (suffix == kHostKey) hostKeys_.emplace(static_cast<std::uint32_t>(position), key);
+    InsertKey(key, position);
+}
+
+void clsPoints::Clear() {
+    std::vector<Slot>().swap(slots_);
+    std::vector<std::string>().swap(texts_);
+    std::vector<std::uint64_t>().swap(table_);
+    hostKeys_.clear();
+    lastSuffix_.clear();
+}
+
+tyPoint clsPoints::Item(const Variant& Index) const {
+    std::size_t position = 0;
+    if (Index.type() == VarType::String) {
+        const std::int64_t found = Find(Index.text());
+        if (found < 0) MissingKey();
+        position = static_cast<std::size_t>(found);
+    } else {
+        if (Index.isEmpty()) MissingKey();
+        const double n = RoundHalfEven(Index.toDouble());
+        if (!(n >= 1 && n <= static_cast<double>(slots_.size())))
+            throw Error(errors::SubscriptOutOfRange, "Subscript out of range");
+        position = static_cast<std::size_t>(n) - 1;
+    }
+    return tyPoint(XAt(position), YAt(position), slots_[position].index);
+}
+
+std::int32_t clsPoints::Index(const std::string& Key) const {
+    const std::int64_t found = Find(Key);
+    if (found < 0) MissingKey();
+    return slots_[static_cast<std::size_t>(found)].index;
+}
+
+std::string clsPoints::KeyAt(std::size_t position) const {
+    const Slot& slot = slots_[position];
+    if (slot.suffix == kHostKey) return hostKeys_.at(static_cast<std::uint32_t>(position));
+    return WithSuffix(BaseKey(XAt(position), YAt(position)), slot.suffix);
+}
+
+double clsPoints::Encode(const Variant& value, std::uint8_t& type) {
+    type = static_cast<std::uint8_t>(value.type());
+    if (value.type() != VarType::String) return value.number();
+    texts_.push_back(value.text());
+    return static_cast<double>(texts_.size() - 1);
+}
+
+Variant clsPoints::Decode(std::uint8_t type, double stored) const {
+    switch (static_cast<VarType>(type)) {
+        case VarType::Empty: return {};
+        case VarType::Boolean: return Variant(stored != 0);
+        case VarType::Integer: return Variant(static_cast<std::int16_t>(stored));
+        case VarType::Long: return Variant(static_cast<std::int32_t>(stored));
+        case VarType::Single: return Variant(static_cast<float>(stored));
+        case VarType::Double: return Variant(stored);
+        case VarType::Date: return Variant::fromDate(stored);
+        case VarType::String: return Variant(texts_[static_cast<std::size_t>(stored)]);
+    }
+    return {};
+}
+
+std::int64_t clsPoints::Find(std::string_view key) const {
+    if (table_.empty()) return -1;
+    const std::uint32_t fp = Fingerprint(key);
+    const std::size_t mask = table_.size() - 1;
+    for (std::size_t i = fp & mask;; i = (i + 1) & mask) {
+        const std::uint64_t entry = table_[i];
+        if (entry == 0) return -1;
+        if (static_cast<std::uint32_t>(entry >> 32) == fp) {
+            const std::size_t position = static_cast<std::uint32_t>(entry) - 1;
+            if (KeyAt(position) == key) return static_cast<std::int64_t>(position);
+        }
+    }
+}
+
+void clsPoints::InsertKey(std::string_view key, std::size_t position) {
+    if ((slots_.size()) * 2 > table_.size()) Grow();
+    const std::uint32_t fp = Fingerprint(key);
+    const std::size_t mask = table_.size() - 1;
+    std::size_t i = fp & mask;
+    while (table_[i] != 0) i = (i + 1) & mask;
+    table_[i] = (static_cast<std::uint64_t>(fp) << 32) | static_cast<std::uint32_t>(position + 1);
+}
+
+void clsPoints::Grow() {
+    std::vector<std::uint64_t> old(std::max<std::size_t>(16, table_.size() * 2), 0);
+    old.swap(table_);
+    const std::size_t mask = table_.size() - 1;
+    for (std::uint64_t entry : old) {
+        if (entry == 0) continue;
+        std::size_t i = static_cast<std::uint32_t>(entry >> 32) & mask;
+        while (table_[i] != 0) i = (i + 1) & mask;
+        table_[i] = entry;
+    }
+}
+
+}  // namespace tesmo

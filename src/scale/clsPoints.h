@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "tesmo/Variant.h"
+#include "tesmo/tyPoint.h"
+
+namespace tesmo {
+
+// The chart's points in the order they were added, each under a unique text key.
+// Look-up by key and by position are O(1); keys built from the coordinates are not stored
+// but rebuilt when compared, which keeps a point at about 40 bytes.
+class clsPoints {
+public:
+    // Adds a point under Key, or under a key built from the coordinates when Key is empty:
+    // "{x}:{Y}", then "{x}:{Y},1", ",2"... while the key is taken. Throws tesmo::Error:
+    // 457 for a key in use, 13 for a coordinate that is no number, 6 beyond ",32767".
+    void Add(const Variant& x, const Variant& Y, const std::string& Key = {});
+    void Clear();
+    std::int32_t Count() const { return static_cast<std::int32_t>(slots_.size()); }
+    // By 1-based position (a number) or by key (a text). Throws 9 or 5 when absent.
+    tyPoint Item(const Variant& Index) const;
+    // The Index of the point stored under Key. Throws 5 when absent.
+    std::int32_t Index(const std::string& Key) const;
+
+    // The values of the point at a 0-based position, as the host gave them.
+    Variant XAt(std::size_t position) const { return Decode(slots_[position].xType, slots_[position].x); }
+    Variant YAt(std::size_t position) const { return Decode(slots_[position].yType, slots_[position].y); }
+
+    // The key of the point at a 0-based position.
+    std::string KeyAt(std::size_t position) const;
+
+private:
+    struct Slot {
+        double x;
+        double y;
+        std::int32_t index;
+        std::int16_t suffix;  // -1: the host's key; 0: the built key; n: built key + ",n"
+        std::uint8_t xType;
+        std::uint8_t yType;
+    };
+    static constexpr std::int16_t kHostKey = -1;
+
+    double Encode(const Variant& value, std::uint8_t& type);
+    Variant Decode(std::uint8_t type, double stored) const;
+    static std::string BaseKey(const Variant& x, const Variant& y);
+    // The 0-based position stored under a key, or -1.
+    std::int64_t Find(std::string_view key) const;
+    void InsertKey(std::string_view key, std::size_t position);
+    void Grow();
+
+    std::vector<Slot> slots_;
+    std::vector<std::string> texts_;                         // text coordinates
+    std::unordered_map<std::uint32_t, std::string> hostKeys_;  // position -> key given by the host
+    std::unordered_map<std::string, std::int16_t> lastSuffix_;  // built keys taken up to that suffix
+    // Open addressing: high 32 bits the key's hash, low 32 bits position + 1; 0 is empty.
+    std::vector<std::uint64_t> table_;
+};
+
+}  // namespace tesmo

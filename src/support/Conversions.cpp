@@ -1,0 +1,42 @@
+#include "support/Conversions.h"
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+#include "tesmo/Error.h"
+
+namespace tesmo {
+namespace {
+
+[[noreturn]] void Overflow() {
+    throw Error(errors::Overflow, "Overflow");
+}
+
+}  // namespace
+
+float ToSingle(double value) {
+    if (std::isnan(value)) Overflow();
+    if (std::isfinite(value) && std::fabs(value) > static_cast<double>(FLT_MAX)) Overflow();
+    return static_cast<float>(value);
+}
+
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);  // the default rounding mode is to nearest, ties to even
+}
+
+std::int16_t ToInt16(double value) {
+    const double r = RoundHalfEven(value);
+    if (!(r >= std::numeric_limits<std::int16_t>::min() && r <= std::numeric_limits<std::int16_t>::max()))
+        Overflow();
+    return static_cast<std::int16_t>(r);
+}
+
+std::int32_t ToInt32(double value) {
+    const double r = RoundHalfEven(value);
+    if (!(r >= std::numeric_limits<std::int32_t>::min() && r <= std::numeric_limits<std::int32_t>::max()))
+        Overflow();
+    return static_cast<std::int32_t>(r);
+}
+
+}  // namespace tesmo

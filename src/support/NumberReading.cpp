@@ -1,0 +1,88 @@
+#include "support/NumberReading.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace tesmo {
+namespace {
+
+bool IsDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+std::optional<double> Parse(const std::string& plain) {
+    double value = 0.0;
+    const char* first = plain.data();
+    if (!plain.empty() && plain.front() == '+') ++first;
+    const auto result = std::from_chars(first, plain.data() + plain.size(), value);
+    if (result.ec != std::errc{} || result.ptr != plain.data() + plain.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<double> ReadNumber(std::string_view text, const NumberSymbols& symbols) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+
+    std::string plain;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+    bool digits = false, decimal = false;
+    while (i < text.size()) {
+        const auto rest = text.substr(i);
+        if (IsDigit(text[i])) {
+            plain += text[i++];
+            digits = true;
+        } else if (!decimal && !symbols.decimal.empty() && rest.starts_with(symbols.decimal)) {
+            plain += '.';
+            decimal = true;
+            i += symbols.decimal.size();
+        } else if (!decimal && digits && !symbols.group.empty() && rest.starts_with(symbols.group) &&
+                   i + symbols.group.size() < text.size() && IsDigit(text[i + symbols.group.size()])) {
+            i += symbols.group.size();
+        } else {
+            break;
+        }
+    }
+    if (!digits) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        plain += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+        bool exponentDigits = false;
+        while (i < text.size() && IsDigit(text[i])) {
+            plain += text[i++];
+            exponentDigits = true;
+        }
+        if (!exponentDigits) return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+    return Parse(plain);
+}
+
+double ReadLeadingNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    std::string plain;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+    bool decimal = false;
+    for (; i < text.size(); ++i) {
+        if (IsDigit(text[i])) {
+            plain += text[i];
+        } else if (text[i] == '.' && !decimal) {
+            plain += '.';
+            decimal = true;
+        } else {
+            break;
+        }
+    }
+    if (plain.empty() || plain == "+" || plain == "-" || plain == "." || plain == "-." || plain == "+.") return 0.0;
+    if (plain.back() == '.') plain.pop_back();
+    return Parse(plain).value_or(0.0);
+}
+
+}  // namespace tesmo

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "support/NumberFormat.h"
+
+namespace tesmo {
+
+// Reads a whole text as a number in the user's locale: blanks around it, an optional sign,
+// digits with the locale's group separators between them, the locale's decimal separator
+// and an optional exponent. Nothing when the text is no number or does not fit a double.
+std::optional<double> ReadNumber(std::string_view text, const NumberSymbols& symbols);
+
+// Reads the number at the start of a text the invariant way: leading blanks skipped, an
+// optional sign, digits with "." as the only decimal point, stopping at the first other
+// character. An empty reading is 0.
+double ReadLeadingNumber(std::string_view text);
+
+}  // namespace tesmo

@@ -1,0 +1,134 @@
+#include "fakes/Fakes.h"
+
+#include "tesmo/Error.h"
+
+namespace tesmo::test {
+
+std::vector<SurfaceOp> FakeSurface::opsOf(const std::string& kind) const {
+    std::vector<SurfaceOp> out;
+    for (const auto& op : ops)
+        if (op.kind == kind) out.push_back(op);
+    return out;
+}
+
+void FakeSurface::Cls() {
+    ops.push_back({"Cls", 0, 0, 0, 0, 0, 0, {}});
+    currentX = currentY = 0;
+}
+
+void FakeSurface::Line(float x1, float y1, float x2, float y2, std::int32_t color) {
+    ops.push_back({"Line", x1, y1, x2, y2, color, drawWidth, {}});
+}
+
+void FakeSurface::Box(float x1, float y1, float x2, float y2, std::int32_t color) {
+    ops.push_back({"Box", x1, y1, x2, y2, color, drawWidth, {}});
+}
+
+void FakeSurface::Print(const std::string& text, bool endLine) {
+    ops.push_back({"Print", currentX, currentY, 0, 0, foreColor, drawWidth, text});
+    if (endLine) {
+        currentX = 0;
+        currentY += TextHeight(text);
+    } else {
+        currentX += TextWidth(text);
+    }
+}
+
+void FakeSurface::setAutoSize(bool v) {
+    autoSize = v;
+    fit();
+}
+
+void FakeSurface::setPicture(const tesmo::Picture& p) {
+    picture = p;
+    fit();
+}
+
+void FakeSurface::setVisible(bool v) {
+    visible = v;
+    ++visibilityChanges;
+}
+
+void FakeSurface::setWidth(float v) {
+    if (v < 0) throw Error(errors::InvalidPropertyValue, "Invalid property value");
+    width = v;
+}
+
+void FakeSurface::setHeight(float v) {
+    if (v < 0) throw Error(errors::InvalidPropertyValue, "Invalid property value");
+    height = v;
+}
+
+void FakeSurface::fit() {
+    if (autoSize && !picture.isEmpty()) {
+        width = pictureWidth;
+        height = pictureHeight;
+    }
+}
+
+int FakePrompts::MsgBox(const std::string& text, int style, const std::string& title) {
+    calls.push_back({text, style, title});
+    if (answers.empty()) return msgbox::Ok;
+    const int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::string FakePrompts::InputBox(const std::string& prompt, const std::string& title, const std::string&) {
+    calls.push_back({prompt, -1, title});
+    if (inputs.empty()) return {};
+    std::string answer = inputs.front();
+    inputs.pop_front();
+    return answer;
+}
+
+void FakeHost::setWidth(std::int32_t twips) {
+    if (failSizes) throw Error(errors::InvalidPropertyValue, "Invalid property value");
+    widthsSet.push_back(twips);
+    innerWidth = static_cast<float>(twips);
+}
+
+void FakeHost::setHeight(std::int32_t twips) {
+    if (failSizes) throw Error(errors::InvalidPropertyValue, "Invalid property value");
+    heightsSet.push_back(twips);
+    innerHeight = static_cast<float>(twips);
+}
+
+void FakeUiLoop::Yield() {
+    ++yields;
+    if (onYield) onYield();
+}
+
+void FakeUiLoop::WaitUntil(double deadlineMs) {
+    waits.push_back(deadlineMs - clock_.now);
+    if (deadlineMs > clock_.now) clock_.now = deadlineMs;
+}
+
+void RecordingEvents::StartDrawing(bool& Cancel) {
+    raised.push_back("StartDrawing");
+    Cancel = cancel();
+}
+
+void RecordingEvents::ChangeScaleSetting(bool Redraw) {
+    raised.push_back("ChangeScaleSetting");
+    scaleRedraws.push_back(Redraw);
+}
+
+Picture FakePicture() {
+    struct Pixel : Picture::Data {
+        int widthPixels() const override { return 1; }
+        int heightPixels() const override { return 1; }
+    };
+    return Picture(std::make_shared<const Pixel>());
+}
+
+void Rig::start() {
+    Container c = container();
+    c.Initialize();
+    c.InitProperties();
+    c.StartRunTime();
+    surface.ops.clear();
+    host.notified.clear();
+}
+
+}  // namespace tesmo::test

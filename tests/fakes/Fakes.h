@@ -1,0 +1,201 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/Container.h"
+#include "surface/Ports.h"
+#include "tesmo/ucTesmo.h"
+
+namespace tesmo::test {
+
+// One call on the fake surface, with the drawing state it was made in.
+struct SurfaceOp {
+    std::string kind;  // "Cls", "Line", "Box", "Print"
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::int32_t color = 0;
+    std::int16_t width = 0;
+    std::string text;
+};
+
+// A surface that records every drawing call. Text is 100 twips a character wide and
+// 200 twips high; the size is whatever it was last given.
+class FakeSurface : public Surface {
+public:
+    std::vector<SurfaceOp> ops;
+    float width = 9570, height = 6170, left = 15, top = 15;
+    float currentX = 0, currentY = 0;
+    std::int16_t drawWidth = 1, borderStyle = 0;
+    std::int32_t foreColor = 0, fillColor = 0, backColor = 0;
+    bool visible = true, autoSize = false, autoRedraw = true;
+    int visibilityChanges = 0;
+    tesmo::Picture picture;
+    float pictureWidth = 0, pictureHeight = 0;  // twips, used with AutoSize
+    tesmo::Font font;
+
+    std::vector<SurfaceOp> opsOf(const std::string& kind) const;
+
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2) override { Line(x1, y1, x2, y2, foreColor); }
+    void Line(float x1, float y1, float x2, float y2, std::int32_t color) override;
+    void Box(float x1, float y1, float x2, float y2, std::int32_t color) override;
+    void Print(const std::string& text, bool endLine) override;
+    float TextWidth(const std::string& text) const override { return 100.0f * static_cast<float>(text.size()); }
+    float TextHeight(const std::string&) const override { return 200.0f; }
+    float ScaleWidth() const override { return width; }
+    float ScaleHeight() const override { return height; }
+    float CurrentX() const override { return currentX; }
+    void setCurrentX(float v) override { currentX = v; }
+    float CurrentY() const override { return currentY; }
+    void setCurrentY(float v) override { currentY = v; }
+    void setDrawWidth(std::int16_t w) override { drawWidth = w; }
+    void setForeColor(std::int32_t c) override { foreColor = c; }
+    void setFillColor(std::int32_t c) override { fillColor = c; }
+    void setBackColor(std::int32_t c) override { backColor = c; }
+    tesmo::Font Font() const override { return font; }
+    void setFont(const tesmo::Font& f) override { font = f; }
+    void setAutoRedraw(bool v) override { autoRedraw = v; }
+    void setAutoSize(bool v) override;
+    std::int16_t BorderStyle() const override { return borderStyle; }
+    void setBorderStyle(std::int16_t s) override { borderStyle = s; }
+    void setPicture(const tesmo::Picture& p) override;
+    bool HasPicture() const override { return !picture.isEmpty(); }
+    void setVisible(bool v) override;
+    float Left() const override { return left; }
+    float Top() const override { return top; }
+    float Width() const override { return width; }
+    float Height() const override { return height; }
+    void setWidth(float v) override;
+    void setHeight(float v) override;
+    std::int32_t hDC() const override { return 0; }
+    std::int32_t hWnd() const override { return 4242; }
+    bool ClipControls() const override { return true; }
+
+private:
+    void fit();
+};
+
+struct PromptCall {
+    std::string text;
+    int style = 0;
+    std::string title;
+};
+
+// Prompts that answer from a queue (OK, or the empty text, when it runs dry).
+class FakePrompts : public Prompts {
+public:
+    std::vector<PromptCall> calls;
+    std::deque<int> answers;
+    std::deque<std::string> inputs;
+    int beeps = 0;
+
+    int MsgBox(const std::string& text, int style, const std::string& title) override;
+    std::string InputBox(const std::string& prompt, const std::string& title, const std::string& def) override;
+    void Beep() override { ++beeps; }
+};
+
+class FakeHost : public HostSite {
+public:
+    float innerWidth = 9600, innerHeight = 6200;
+    std::vector<std::string> notified;
+    std::vector<std::int32_t> widthsSet, heightsSet;
+    bool userMode = true, enabled = true;
+    std::int32_t backColor = 0;
+    std::string folder = "/opt/tesmo/lib";
+    bool failSizes = false;
+
+    float InnerWidth() const override { return innerWidth; }
+    float InnerHeight() const override { return innerHeight; }
+    void setWidth(std::int32_t twips) override;
+    void setHeight(std::int32_t twips) override;
+    void setBackColor(std::int32_t c) override { backColor = c; }
+    bool Enabled() const override { return enabled; }
+    void setEnabled(bool v) override { enabled = v; }
+    void PropertyChanged(const std::string& name) override { notified.push_back(name); }
+    bool UserMode() const override { return userMode; }
+    tesmo::Font AmbientFont() const override { return {}; }
+    float TwipsPerPixelX() const override { return 15; }
+    float TwipsPerPixelY() const override { return 15; }
+    std::string ComponentFolder() const override { return folder; }
+};
+
+class FakeClock : public Clock {
+public:
+    double now = 1000.0;
+    double today = 45000.0;
+    double NowMs() const override { return now; }
+    double Now() const override { return today; }
+};
+
+// A user-interface loop whose waits move the fake clock to their deadline; onYield runs
+// at every yield, standing for whatever the user or the host does meanwhile.
+class FakeUiLoop : public UiLoop {
+public:
+    explicit FakeUiLoop(FakeClock& clock) : clock_(clock) {}
+    int yields = 0;
+    std::vector<double> waits;  // the durations waited for
+    std::function<void()> onYield;
+
+    void Yield() override;
+    void WaitUntil(double deadlineMs) override;
+
+private:
+    FakeClock& clock_;
+};
+
+class FakeLocale : public Locale {
+public:
+    std::string shortDate = "31/03/1999";
+    std::string decimal = ".";
+    std::string group = ",";
+    std::string ShortDateText(double) const override { return shortDate; }
+    std::string DecimalSeparator() const override { return decimal; }
+    std::string GroupSeparator() const override { return group; }
+};
+
+class FakeDialogs : public DialogViews {
+public:
+    int aboutShown = 0, unloaded = 0;
+    void ShowAbout() override { ++aboutShown; }
+    void UnloadAll() override { ++unloaded; }
+};
+
+// Records the events; StartDrawing cancels when `cancel` says so.
+class RecordingEvents : public ucTesmoEvents {
+public:
+    std::vector<std::string> raised;
+    std::function<bool()> cancel = [] { return false; };
+    std::vector<bool> scaleRedraws;
+
+    void MouseDown(std::int16_t&, std::int16_t&, float&, float&) override { raised.push_back("MouseDown"); }
+    void MouseMove(std::int16_t&, std::int16_t&, float&, float&) override { raised.push_back("MouseMove"); }
+    void MouseUp(std::int16_t&, std::int16_t&, float&, float&) override { raised.push_back("MouseUp"); }
+    void StartDrawing(bool& Cancel) override;
+    void FinishDrawing() override { raised.push_back("FinishDrawing"); }
+    void ChangeScaleSetting(bool Redraw) override;
+};
+
+// A picture of one pixel.
+Picture FakePicture();
+
+// A control on recording fakes.
+struct Rig {
+    FakeSurface surface;
+    FakePrompts prompts;
+    FakeHost host;
+    FakeClock clock;
+    FakeUiLoop ui{clock};
+    FakeLocale locale;
+    FakeDialogs dialogs;
+    RecordingEvents events;
+    ucTesmo control{Ports{surface, prompts, host, ui, clock, locale, dialogs, events}};
+
+    Container container() { return Container(control); }
+    // Start-up, fresh settings and the run-time preparation, as a widget does it.
+    void start();
+};
+
+}  // namespace tesmo::test

@@ -1,0 +1,141 @@
+// The widget offscreen: what reaches the screen, layout, and a widget deleted mid-call.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include "tesmo/Error.h"
+#include "tesmo/TesmoWidget.h"
+
+namespace tesmo {
+namespace {
+
+QImage Shot(TesmoWidget& w) {
+    QApplication::processEvents();
+    return w.surface()->grab().toImage();
+}
+
+QColor Rgb(std::int32_t c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+// True when some pixel of the rectangle has the colour.
+bool HasColor(const QImage& image, const QRect& area, const QColor& color) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == color) return true;
+    return false;
+}
+
+TEST(Widget, StartsWithTheDefaultSizeLayoutAndBackground) {
+    TesmoWidget w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    EXPECT_EQ(w.control().Width(), 9600);
+    EXPECT_EQ(w.control().Height(), 6200);
+    EXPECT_EQ(w.surface()->geometry(), QRect(1, 1, w.width() - 2, w.height() - 2));
+    const QImage shot = Shot(w);
+    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), Rgb(0xFFC0C0));
+}
+
+TEST(Widget, TitleIsPaintedInTitleColorAtTheTop) {
+    TesmoWidget w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.control().setTitleColor(0x0000FF);
+    w.control().setTitle("Monthly rainfall");
+    const QImage shot = Shot(w);
+    const int textHeight = static_cast<int>(w.control().TextHeight("M") / 15);
+    EXPECT_TRUE(HasColor(shot, QRect(0, 0, shot.width() / 2, textHeight), Rgb(0x0000FF)));
+    EXPECT_FALSE(HasColor(shot, QRect(0, textHeight + 2, shot.width(), shot.height() - textHeight - 2), Rgb(0x0000FF)));
+}
+
+TEST(Widget, BorderStyleDrawsAFrameAndRefusesUnknownStyles) {
+    TesmoWidget w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.control().setBorderStyle(enBorderStyle::FixedSingle);
+    QImage shot = Shot(w);
+    EXPECT_EQ(shot.pixelColor(0, shot.height() / 2), QColor(Qt::black));
+    EXPECT_EQ(shot.pixelColor(1, shot.height() / 2), Rgb(0xFFC0C0));
+    EXPECT_EQ(w.control().BorderStyle(), enBorderStyle::FixedSingle);
+
+    try {
+        w.control().setBorderStyle(static_cast<enBorderStyle>(7));
+        FAIL() << "style 7 accepted";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), errors::InvalidPropertyValue);
+    }
+    EXPECT_EQ(w.control().BorderStyle(), enBorderStyle::FixedSingle);
+}
+
+TEST(Widget, SizesAreAppliedOrRefusedClearly) {
+    TesmoWidget w;
+    w.control().setWidth(3000);
+    w.control().setHeight(2000);
+    EXPECT_EQ(w.size(), QSize(200, 133));
+    EXPECT_EQ(w.surface()->size(), QSize(198, 131));
+    for (std::int32_t bad : {-1, 2000000000}) {
+        try {
+            w.control().setWidth(bad);
+            FAIL() << bad;
+        } catch (const Error& e) {
+            EXPECT_EQ(e.number(), errors::InvalidPropertyValue);
+        }
+    }
+    EXPECT_EQ(w.size(), QSize(200, 133));
+    w.control().setDrawWidth(32767);
+    EXPECT_EQ(w.control().DrawWidth(), static_cast<int>(std::nearbyint(w.surface()->width() * 15.0)) / 2);
+}
+
+TEST(Widget, AutoSizeTakesThePictureSize) {
+    TesmoWidget w;
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    w.control().setPicture(TesmoWidget::pictureFromImage(image));
+    w.control().setAutoSize(true);
+    EXPECT_EQ(w.surface()->size(), QSize(40, 20));
+    EXPECT_EQ(w.size(), QSize(42, 22));
+    EXPECT_EQ(Shot(w).pixelColor(5, 5), QColor(Qt::green));
+}
+
+TEST(Widget, LongAndControlCharacterTitlesArePrinted) {
+    TesmoWidget w;
+    w.control().setTitle(std::string(100000, 'w'));
+    w.control().setTitle("line\rbreak\ttab\x01");
+    EXPECT_EQ(w.control().Title(), "line\rbreak\ttab\x01");
+}
+
+TEST(Widget, DeletedWhileTheAboutBoxIsOpen) {
+    auto* w = new TesmoWidget;
+    w->show();
+    QTimer::singleShot(50, [w] { delete w; });
+    ucTesmo& control = w->control();
+    control.About();
+    EXPECT_TRUE(control.FlagExit()) << "the control shut down while its call ran";
+    QTest::qWait(20);
+}
+
+TEST(Widget, AboutBoxNamesTheComponentAndItsVersion) {
+    TesmoWidget w;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        for (auto* label : box->findChildren<QWidget*>())
+            if (auto* l = qobject_cast<QLabel*>(label)) text += l->text() + "\n";
+        auto* link = box->findChild<QLabel*>("lblLink");
+        ASSERT_NE(link, nullptr);
+        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+        qobject_cast<QDialog*>(box)->accept();
+    });
+    w.control().About();
+    EXPECT_TRUE(text.contains("Tesmo"));
+    EXPECT_TRUE(text.contains(TESMO_VERSION));
+}
+
+}  // namespace
+}  // namespace tesmo

@@ -1,0 +1,19 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    // Test discovery runs this program at build time, where there is no display.
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!std::getenv("XDG_RUNTIME_DIR")) {
+        const QString dir = QDir::temp().filePath(QStringLiteral("tesmo-test-runtime"));
+        QDir().mkpath(dir);
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        setenv("XDG_RUNTIME_DIR", dir.toLocal8Bit().constData(), 1);
+    }
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
