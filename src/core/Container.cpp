@@ -3,6 +3,7 @@
 #include "core/ControlImpl.h"
 #include "core/Layout.h"
 #include "core/LocaleDetection.h"
+#include "scale/Mapping.h"
 #include "support/DayNumber.h"
 #include "support/SharedValues.h"
 #include "tesmo/Error.h"
@@ -98,6 +99,12 @@ void Container::StartRunTime() {
     auto& d = *c_.d;
     d.s.Points = std::make_unique<clsPoints>();
     d.menus.SetUpMenus();
+    const Surface& surface = d.ports.surface;
+    if (d.s.MapStyle == 0) {
+        Independent([&] { ComputeMapping(d.s, surface.ScaleWidth(), surface.ScaleHeight()); });
+    } else {
+        ComputeMappingLenient(d.s, surface.ScaleWidth(), surface.ScaleHeight());
+    }
 }
 
 void Container::Resize() {

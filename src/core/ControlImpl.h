@@ -2,21 +2,52 @@
 
 #include "core/ControlState.h"
 #include "menus/Menus.h"
+#include "scale/ChartDrawing.h"
+#include "scale/ScaleBuilder.h"
 #include "surface/Ports.h"
 #include "tesmo/ucTesmo.h"
+#include "tracks/PathAnimation.h"
 
 namespace tesmo {
 
+// The property names of one chart axis.
+struct AxisNames {
+    const char* min;
+    const char* max;
+    const char* unit;
+    const char* asDate;
+};
+
 // The control's state, its ports and the components that carry its behaviour.
 struct ucTesmo::Impl {
-    explicit Impl(const Ports& p) : ports(p) {}
+    explicit Impl(const Ports& p)
+        : ports(p), path(s, ports, menus), chart(s, ports, path), scale(s, ports, menus, [this] { chart.Draw(); }) {}
 
     bool RunTime() const { return ports.host.UserMode(); }
     void Notify(const char* name) { ports.host.PropertyChanged(name); }
 
+    // The mode change: rebuilds the menus and, in chart mode, the scale.
+    void MenusForMode();
+    // Sets a chart bound from a number, a date or a text that reads as either.
+    void SetBound(float& bound, bool& asDate, const char* boundName, const char* dateName, const Variant& value);
+    // A bound read on a date axis: 0 stands for 1 January and 100 for 31 December of this year.
+    Variant ReadBound(float& bound, bool asDate, float placeholder, bool yearEnd);
+    // Puts a date axis back to numbers 0 to 100 in steps of 10.
+    void ResetAxis(bool& asDate, float& min, float& max, std::int32_t& unit, const AxisNames& names);
+    // Switches an axis to dates or back: in chart mode the default bounds become this year;
+    // outside it the axis goes back to numbers and the request is refused (error 1030).
+    void SetDateAxis(bool value, bool& asDate, float& min, float& max, std::int32_t& unit, const AxisNames& names);
+    // Throws 1024-1027 with the details when a point's coordinate is outside its bounds.
+    void CheckBound(const Variant& value, float min, float max, bool asDate, bool isX) const;
+    double FirstDayOfYear() const;
+    double LastDayOfYear() const;
+
     Ports ports;
     ControlState s;
     Menus menus;
+    PathAnimation path;
+    ChartDrawing chart;
+    ScaleBuilder scale;
 };
 
 }  // namespace tesmo

@@ -1,0 +1,27 @@
+#include "core/ControlImpl.h"
+
+namespace tesmo {
+
+void ucTesmo::Impl::MenusForMode() {
+    if (!s.EnableMenu) return;
+    if (s.MapStyle == 0) {
+        s.ParentWindow = menus.FindParentWindow();
+        if (s.ParentWindow != 0) {
+            menus.RebuildSystemMenu(s.ParentWindow, 0);
+            menus.RefreshPlaybackCommands();
+        }
+        if (s.DbFailed)
+            menus.DisableTrackCommands();
+        else
+            menus.RefreshPlaybackCommands();
+    } else if (s.MapStyle == 1) {
+        if (scale.SetScaleUnit()) {
+            s.ParentWindow = menus.FindParentWindow();
+            if (s.ParentWindow != 0) menus.RebuildSystemMenu(s.ParentWindow, 1);
+        } else if (s.ControlError.empty()) {
+            ports.prompts.MsgBox("Invalid coordinate values", msgbox::Critical, "");
+        }
+    }
+}
+
+}  // namespace tesmo

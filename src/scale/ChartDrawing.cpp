@@ -1,0 +1,102 @@
+#include "scale/ChartDrawing.h"
+
+#include <optional>
+
+#include "core/ControlState.h"
+#include "scale/Mapping.h"
+#include "support/Conversions.h"
+#include "support/SharedValues.h"
+#include "surface/Ports.h"
+#include "tesmo/Error.h"
+#include "tracks/PathAnimation.h"
+
+namespace tesmo {
+namespace {
+
+// The day number of a value that is a date, or a text that reads as one.
+std::optional<double> DateOf(const Variant& value) {
+    if (value.type() == VarType::Date) return value.number();
+    if (value.type() == VarType::String) return ReadDateText(value.text());
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool ChartDrawing::Draw() {
+    if (!ports_.host.Enabled()) return false;
+    bool cancel = false;
+    ports_.events.StartDrawing(cancel);
+    ports_.ui.Yield();
+    if (cancel) return false;
+    // The control was shut down while the host's handler ran.
+    if (s_.Terminated) return false;
+    ResetFlagExit(s_);
+
+    std::int32_t count = 0;
+    const bool prepared = s_.MapStyle != 0 ? PreparePoints(count) : PrepareMapPoints(count);
+    if (prepared) {
+        s_.BranchCount = 1;
+        return path_.DrawPath();
+    }
+    if (!s_.ControlError.empty()) throw Error(1023, s_.ControlError);
+    if (count >= 2) {
+        ports_.prompts.MsgBox("Invalid coordinate values", msgbox::Critical, "");
+        return false;
+    }
+    throw Error(1033, "Need more points to execute the Track drawing.");
+}
+
+bool ChartDrawing::PreparePoints(std::int32_t& count) {
+    count = s_.Points ? s_.Points->Count() : 0;
+    if (count < 2) return false;
+    try {
+        ComputeMapping(s_, ports_.surface.ScaleWidth(), ports_.surface.ScaleHeight());
+        const MappingRecord& m = s_.Mapping;
+        const auto n = static_cast<std::size_t>(count);
+        s_.PointsX.assign(n, 0.0);
+        s_.PointsY.assign(n, 0.0);
+        for (std::size_t i = 0; i < n; ++i) {
+            const Variant x = s_.Points->XAt(i);
+            const Variant y = s_.Points->YAt(i);
+            double vx = 0, vy = 0;
+            if (const auto day = DateOf(x)) {
+                vx = *day;
+                s_.XAsDate = true;
+            } else {
+                vx = ToSingle(x.toDouble());
+            }
+            if (const auto day = DateOf(y)) {
+                vy = *day;
+                s_.YAsDate = true;
+            } else {
+                vy = ToSingle(y.toDouble());
+            }
+            s_.PointsX[i] = m.toSurfaceX(vx);
+            s_.PointsY[i] = m.toSurfaceY(vy);
+        }
+        return true;
+    } catch (const Error& e) {
+        s_.ControlError = e.description();
+        return false;
+    }
+}
+
+bool ChartDrawing::PrepareMapPoints(std::int32_t& count) {
+    count = s_.Points ? s_.Points->Count() : 0;
+    if (count < 1) return false;
+    try {
+        const auto n = static_cast<std::size_t>(count);
+        s_.PointsX.assign(n, 0.0);
+        s_.PointsY.assign(n, 0.0);
+        for (std::size_t i = 0; i < n; ++i) {
+            s_.PointsX[i] = s_.Points->XAt(i).toDouble();
+            s_.PointsY[i] = s_.Points->YAt(i).toDouble();
+        }
+        return true;
+    } catch (const Error& e) {
+        s_.ControlError = e.description();
+        return false;
+    }
+}
+
+}  // namespace tesmo

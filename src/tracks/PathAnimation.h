@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tesmo {
+
+struct ControlState;
+struct Ports;
+class Menus;
+
+// Draws PointsX / PointsY as an animation: segment after segment, each advanced in steps of
+// BaseStep surface units with a pause of Delay milliseconds before every step.
+class PathAnimation {
+public:
+    PathAnimation(ControlState& state, const Ports& ports, Menus& menus) : s_(state), ports_(ports), menus_(menus) {}
+
+    // True when the whole path was drawn or a stop request ended it; FinishDrawing is
+    // raised only for a path drawn to its end.
+    bool DrawPath();
+
+private:
+    enum class Outcome { Done, Stopped };
+    // Waits while the drawing is paused; Stopped when a stop request comes meanwhile.
+    Outcome HoldWhilePaused();
+    Outcome DrawSegment(double x1, double y1, double x2, double y2, double slope, double intercept,
+                        std::int32_t color);
+    void Finish();
+
+    ControlState& s_;
+    const Ports& ports_;
+    Menus& menus_;
+};
+
+}  // namespace tesmo
