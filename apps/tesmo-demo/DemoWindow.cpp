@@ -3,16 +3,20 @@
 #include <QDockWidget>
 #include <QListWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 
+#include "ChartView.h"
 #include "PropertyPanel.h"
 
 DemoWindow::DemoWindow() {
     setWindowTitle(tr("Tesmo demo"));
-    control_ = new tesmo::TesmoWidget(this);
-    setCentralWidget(control_);
+    tabs_ = new QTabWidget(this);
+    chartView_ = new ChartView(tabs_);
+    tabs_->addTab(chartView_, tr("Chart"));
+    setCentralWidget(tabs_);
 
     auto* properties = new QDockWidget(tr("Properties"), this);
-    auto* panel = new PropertyPanel(*control_, properties);
+    auto* panel = new PropertyPanel([this]() -> tesmo::TesmoWidget& { return current(); }, properties);
     properties->setWidget(panel);
     addDockWidget(Qt::RightDockWidgetArea, properties);
 
@@ -22,17 +26,33 @@ DemoWindow::DemoWindow() {
     addDockWidget(Qt::RightDockWidgetArea, events);
 
     connect(panel, &PropertyPanel::failed, this, [this](const QString& m) { statusBar()->showMessage(m, 5000); });
-    connect(control_, &tesmo::TesmoWidget::PropertyChanged, this,
-            [this](const QString& name) { log(tr("PropertyChanged %1").arg(name)); });
-    connect(control_, &tesmo::TesmoWidget::StartDrawing, this, [this](bool&) { log(tr("StartDrawing")); });
-    connect(control_, &tesmo::TesmoWidget::FinishDrawing, this, [this] { log(tr("FinishDrawing")); });
-    connect(control_, &tesmo::TesmoWidget::ChangeScaleSetting, this,
-            [this](bool redraw) { log(tr("ChangeScaleSetting Redraw=%1").arg(redraw)); });
-    connect(control_, &tesmo::TesmoWidget::MouseDown, this,
-            [this](short& b, short&, float& x, float& y) { log(tr("MouseDown %1 at %2, %3").arg(b).arg(x).arg(y)); });
-    connect(control_, &tesmo::TesmoWidget::MouseUp, this,
-            [this](short& b, short&, float& x, float& y) { log(tr("MouseUp %1 at %2, %3").arg(b).arg(x).arg(y)); });
-    resize(1100, 700);
+    connect(chartView_, &ChartView::status, this, [this](const QString& m) { statusBar()->showMessage(m); });
+    watch(chartView_->chart(), tr("Chart"));
+    resize(1200, 760);
+}
+
+tesmo::TesmoWidget& DemoWindow::current() {
+    return static_cast<ChartView*>(tabs_->currentWidget())->chart();
+}
+
+void DemoWindow::showView(QWidget* view) {
+    tabs_->setCurrentWidget(view);
+}
+
+void DemoWindow::watch(tesmo::TesmoWidget& control, const QString& name) {
+    auto* c = &control;
+    connect(c, &tesmo::TesmoWidget::PropertyChanged, this,
+            [this, name](const QString& property) { log(tr("%1: PropertyChanged %2").arg(name, property)); });
+    connect(c, &tesmo::TesmoWidget::StartDrawing, this, [this, name](bool&) { log(tr("%1: StartDrawing").arg(name)); });
+    connect(c, &tesmo::TesmoWidget::FinishDrawing, this, [this, name] { log(tr("%1: FinishDrawing").arg(name)); });
+    connect(c, &tesmo::TesmoWidget::ChangeScaleSetting, this,
+            [this, name](bool redraw) { log(tr("%1: ChangeScaleSetting Redraw=%2").arg(name).arg(redraw)); });
+    connect(c, &tesmo::TesmoWidget::MouseDown, this, [this, name](short& b, short&, float& x, float& y) {
+        log(tr("%1: MouseDown %2 at %3, %4").arg(name).arg(b).arg(x).arg(y));
+    });
+    connect(c, &tesmo::TesmoWidget::MouseUp, this, [this, name](short& b, short&, float& x, float& y) {
+        log(tr("%1: MouseUp %2 at %3, %4").arg(name).arg(b).arg(x).arg(y));
+    });
 }
 
 void DemoWindow::log(const QString& line) {

@@ -4,18 +4,25 @@
 
 #include "tesmo/TesmoWidget.h"
 
+class ChartView;
 class QListWidget;
+class QTabWidget;
 
-// A host window: the control fills it, a side panel changes its properties and a log
-// shows the events it raises.
+// A host window: the controls fill it, one view a tab; a side panel changes the properties
+// of the control in view and a log shows the events the controls raise.
 class DemoWindow : public QMainWindow {
     Q_OBJECT
 public:
     DemoWindow();
-    tesmo::TesmoWidget& control() { return *control_; }
+    ChartView& chartView() { return *chartView_; }
+    tesmo::TesmoWidget& current();
+    void showView(QWidget* view);
     void log(const QString& line);
 
 private:
-    tesmo::TesmoWidget* control_;
+    void watch(tesmo::TesmoWidget& control, const QString& name);
+
+    QTabWidget* tabs_;
+    ChartView* chartView_;
     QListWidget* log_;
 };

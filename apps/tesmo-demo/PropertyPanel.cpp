@@ -28,7 +28,7 @@ std::int32_t FromColor(const QColor& c) {
 template <typename Change>
 void PropertyPanel::apply(Change&& change) {
     try {
-        change(target_.control());
+        change(target_().control());
     } catch (const tesmo::Error& e) {
         emit failed(QStringLiteral("Error %1: %2").arg(e.number()).arg(QString::fromStdString(e.description())));
     }
@@ -38,13 +38,14 @@ QWidget* PropertyPanel::colorButton(const QString& caption, std::int32_t (ucTesm
                                     void (ucTesmo::*set)(std::int32_t)) {
     auto* button = new QPushButton(caption, this);
     connect(button, &QPushButton::clicked, this, [this, caption, get, set] {
-        const QColor chosen = QColorDialog::getColor(ToColor((target_.control().*get)()), this, caption);
+        const QColor chosen = QColorDialog::getColor(ToColor((target_().control().*get)()), this, caption);
         if (chosen.isValid()) apply([&](ucTesmo& c) { (c.*set)(FromColor(chosen)); });
     });
     return button;
 }
 
-PropertyPanel::PropertyPanel(tesmo::TesmoWidget& target, QWidget* parent) : QWidget(parent), target_(target) {
+PropertyPanel::PropertyPanel(std::function<tesmo::TesmoWidget&()> target, QWidget* parent)
+    : QWidget(parent), target_(std::move(target)) {
     auto* form = new QFormLayout(this);
 
     title_ = new QLineEdit(this);
@@ -67,7 +68,7 @@ PropertyPanel::PropertyPanel(tesmo::TesmoWidget& target, QWidget* parent) : QWid
 
     auto* drawWidth = new QSpinBox(this);
     drawWidth->setRange(0, 50);
-    drawWidth->setValue(target_.control().DrawWidth());
+    drawWidth->setValue(1);
     connect(drawWidth, &QSpinBox::valueChanged, this,
             [this](int w) { apply([&](ucTesmo& c) { c.setDrawWidth(static_cast<std::int16_t>(w)); }); });
     form->addRow(tr("DrawWidth"), drawWidth);
@@ -79,8 +80,8 @@ PropertyPanel::PropertyPanel(tesmo::TesmoWidget& target, QWidget* parent) : QWid
         box->setSingleStep(300);
         box->setSuffix(tr(" twips"));
     }
-    width->setValue(target_.control().Width());
-    height->setValue(target_.control().Height());
+    width->setValue(9600);
+    height->setValue(6200);
     connect(width, &QSpinBox::editingFinished, this, [this, width] { apply([&](ucTesmo& c) { c.setWidth(width->value()); }); });
     connect(height, &QSpinBox::editingFinished, this,
             [this, height] { apply([&](ucTesmo& c) { c.setHeight(height->value()); }); });
@@ -101,6 +102,6 @@ PropertyPanel::PropertyPanel(tesmo::TesmoWidget& target, QWidget* parent) : QWid
     form->addRow(tr("Picture"), picture);
 
     auto* about = new QPushButton(tr("About..."), this);
-    connect(about, &QPushButton::clicked, this, [this] { target_.control().About(); });
+    connect(about, &QPushButton::clicked, this, [this] { target_().control().About(); });
     form->addRow(QString(), about);
 }

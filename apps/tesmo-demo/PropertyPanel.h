@@ -1,16 +1,18 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "tesmo/TesmoWidget.h"
 
 class QLineEdit;
 
-// Edits the control's appearance: title, colours, border, size, line width, picture.
+// Edits the appearance of the control in view: title, colours, border, size, line width,
+// picture.
 class PropertyPanel : public QWidget {
     Q_OBJECT
 public:
-    PropertyPanel(tesmo::TesmoWidget& target, QWidget* parent = nullptr);
+    PropertyPanel(std::function<tesmo::TesmoWidget&()> target, QWidget* parent = nullptr);
 
 signals:
     void failed(const QString& message);
@@ -22,6 +24,6 @@ private:
     QWidget* colorButton(const QString& caption, std::int32_t (tesmo::ucTesmo::*get)() const,
                          void (tesmo::ucTesmo::*set)(std::int32_t));
 
-    tesmo::TesmoWidget& target_;
+    std::function<tesmo::TesmoWidget&()> target_;
     QLineEdit* title_ = nullptr;
 };

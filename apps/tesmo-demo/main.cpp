@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QTimer>
 
+#include "ChartView.h"
 #include "DemoWindow.h"
 
 namespace {
@@ -15,14 +16,12 @@ void Save(QWidget& window, const QString& dir, const QString& name) {
 }
 
 void Tour(DemoWindow& window, const QString& dir) {
-    tesmo::ucTesmo& c = window.control().control();
-    c.setTitle("Tesmo");
-    Save(window, dir, QStringLiteral("tesmo-start.png"));
-    c.setBorderStyle(tesmo::enBorderStyle::FixedSingle);
-    c.setBackColor(0xF0F0E0);
-    c.setTitleColor(0x800000);
-    c.setTitle("Colours and border set by the host");
-    Save(window, dir, QStringLiteral("tesmo-properties.png"));
+    ChartView& chart = window.chartView();
+    window.showView(&chart);
+    chart.prepare();
+    Save(window, dir, QStringLiteral("tesmo-scale.png"));
+    chart.draw();
+    Save(window, dir, QStringLiteral("tesmo-chart.png"));
 }
 
 }  // namespace
@@ -32,7 +31,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("tesmo-demo"));
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption shots(QStringLiteral("screenshots"), QStringLiteral("Save a tour's screenshots to DIR and exit."),
+    const QCommandLineOption shots(QStringLiteral("screenshots"),
+                                   QStringLiteral("Play a short tour, save its screenshots to DIR and exit."),
                                    QStringLiteral("DIR"));
     parser.addOption(shots);
     parser.process(app);
@@ -45,6 +45,11 @@ int main(int argc, char** argv) {
         QTimer::singleShot(200, &window, [&window, dir] {
             Tour(window, dir);
             QApplication::quit();
+        });
+    } else {
+        QTimer::singleShot(0, &window, [&window] {
+            window.chartView().prepare();
+            window.chartView().draw();
         });
     }
     return QApplication::exec();

@@ -76,12 +76,14 @@ void QtSurface::detach() {
 }
 
 const QImage& QtSurface::image() {
+    drawPending();
     endPainting();
     return image_;
 }
 
 void QtSurface::flush() {
     flushPosted_ = false;
+    drawPending();
     endPainting();
     if (widget_ && !dirty_.isEmpty()) {
         const int b = borderPixels();
@@ -100,11 +102,43 @@ QPainter& QtSurface::painter() {
 }
 
 void QtSurface::endPainting() {
+    drawPending();
     painter_.reset();
 }
 
+void QtSurface::setPen(std::int32_t color) {
+    if (color == penColor_ && drawWidth_ == penWidth_) return;
+    QPen pen(ToQColor(color));
+    pen.setWidth(std::max<int>(0, drawWidth_));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter().setPen(pen);
+    penColor_ = color;
+    penWidth_ = drawWidth_;
+}
+
+void QtSurface::drawPending() {
+    if (pending_.isEmpty()) return;
+    QPolygonF points;
+    points.swap(pending_);
+    setPen(pendingColor_);
+    painter().drawPolyline(points);
+}
+
 void QtSurface::markDirty(const QRectF& rect) {
-    dirty_ = dirty_.isEmpty() ? rect : dirty_.united(rect);
+    markDirty(rect.topLeft(), rect.bottomRight(), 0);
+}
+
+void QtSurface::markDirty(QPointF a, QPointF b, double margin) {
+    const double left = std::min(a.x(), b.x()) - margin, right = std::max(a.x(), b.x()) + margin;
+    const double top = std::min(a.y(), b.y()) - margin, bottom = std::max(a.y(), b.y()) + margin;
+    if (dirty_.isEmpty()) {
+        dirty_.setCoords(left, top, right, bottom);
+    } else {
+        double l, t, r, b2;
+        dirty_.getCoords(&l, &t, &r, &b2);
+        dirty_.setCoords(std::min(l, left), std::min(t, top), std::max(r, right), std::max(b2, bottom));
+    }
     if (!flushPosted_ && widget_) {
         flushPosted_ = true;
         QMetaObject::invokeMethod(widget_.data(), [this] { flush(); }, Qt::QueuedConnection);
@@ -139,23 +173,31 @@ void QtSurface::drawSegment(float x1, float y1, float x2, float y2, std::int32_t
     if (image_.isNull()) return;
     const double w = std::max<int>(1, drawWidth_);
     QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
-    if (!ClipSegment(a, b, QRectF(image_.rect()).adjusted(-w, -w, w, w))) return;
-    QPainter& p = painter();
-    if (color != penColor_ || drawWidth_ != penWidth_) {
-        QPen pen(ToQColor(color));
-        pen.setWidth(std::max<int>(0, drawWidth_));
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        p.setPen(pen);
-        penColor_ = color;
-        penWidth_ = drawWidth_;
+    const QRectF bounds = QRectF(image_.rect()).adjusted(-w, -w, w, w);
+    const auto within = [&](QPointF p) {
+        return p.x() >= bounds.left() && p.x() <= bounds.right() && p.y() >= bounds.top() && p.y() <= bounds.bottom();
+    };
+    const bool inside = within(a) && within(b);
+    if (!inside && !ClipSegment(a, b, bounds)) return;
+    const bool continues = inside && !pending_.isEmpty() && pendingColor_ == color && penWidth_ == drawWidth_ &&
+                           pending_.constLast() == a && pending_.size() < 4096;
+    if (!continues) {
+        drawPending();
+        setPen(color);
     }
-    p.drawLine(a, b);
-    markDirty(QRectF(a, b).normalized().adjusted(-w, -w, w, w));
+    if (inside) {
+        if (pending_.isEmpty()) pending_.append(a);
+        pending_.append(b);
+        pendingColor_ = color;
+    } else {
+        painter().drawLine(a, b);
+    }
+    markDirty(a, b, w);
 }
 
 void QtSurface::Box(float x1, float y1, float x2, float y2, std::int32_t color) {
     if (image_.isNull()) return;
+    drawPending();
     const QRectF box = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized();
     const QRectF bounds = QRectF(image_.rect()).adjusted(-2, -2, 2, 2);
     if (!box.isValid() || !bounds.intersects(box)) return;
@@ -174,6 +216,7 @@ void QtSurface::Print(const std::string& text, bool endLine) {
     const QString shown = Printable(text);
     const QFontMetricsF metrics(font_);
     if (!image_.isNull() && !shown.isEmpty()) {
+        drawPending();
         QPainter& p = painter();
         p.setFont(font_);
         p.setPen(ToQColor(foreColor_));
@@ -207,6 +250,7 @@ float QtSurface::ScaleHeight() const {
 }
 
 void QtSurface::setDrawWidth(std::int16_t width) {
+    if (width != drawWidth_) drawPending();
     drawWidth_ = width;
 }
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
+#include <QPolygonF>
 #include <optional>
 
 #include "surface/Surface.h"
@@ -67,8 +68,13 @@ public:
 private:
     QPainter& painter();
     void endPainting();
+    void setPen(std::int32_t color);
     void drawSegment(float x1, float y1, float x2, float y2, std::int32_t color);
+    // Connected segments in one colour are drawn as one polyline, far faster than a line
+    // at a time; any other drawing first draws what is pending.
+    void drawPending();
     void markDirty(const QRectF& rect);
+    void markDirty(QPointF a, QPointF b, double margin);
     QPointF toPixels(float x, float y) const { return {x / pixelX_, y / pixelY_}; }
     void resizeOuter(QSize outer);
     void fitPicture();
@@ -83,6 +89,8 @@ private:
     QSize outer_;
     QRectF dirty_;
     bool flushPosted_ = false;
+    QPolygonF pending_;
+    std::int32_t pendingColor_ = -1;
     float currentX_ = 0.0f;
     float currentY_ = 0.0f;
     std::int16_t drawWidth_ = 1;

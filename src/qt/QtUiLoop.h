@@ -27,6 +27,7 @@ private:
     const Clock& clock_;
     ReentryGate& gate_;
     long long lastProcessed_ = 0;
+    unsigned calls_ = 0;
     bool detached_ = false;
 };
 

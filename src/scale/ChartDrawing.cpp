@@ -20,6 +20,16 @@ std::optional<double> DateOf(const Variant& value) {
     return std::nullopt;
 }
 
+// A coordinate as a chart value: a date's day number (which makes the axis a date axis),
+// or the number it reads as, in single precision.
+double WorldValue(const Variant& value, bool& asDate) {
+    if (const auto day = DateOf(value)) {
+        asDate = true;
+        return *day;
+    }
+    return ToSingle(value.toDouble());
+}
+
 }  // namespace
 
 bool ChartDrawing::Draw() {
@@ -55,24 +65,12 @@ bool ChartDrawing::PreparePoints(std::int32_t& count) {
         const auto n = static_cast<std::size_t>(count);
         s_.PointsX.assign(n, 0.0);
         s_.PointsY.assign(n, 0.0);
+        const clsPoints& points = *s_.Points;
         for (std::size_t i = 0; i < n; ++i) {
-            const Variant x = s_.Points->XAt(i);
-            const Variant y = s_.Points->YAt(i);
-            double vx = 0, vy = 0;
-            if (const auto day = DateOf(x)) {
-                vx = *day;
-                s_.XAsDate = true;
-            } else {
-                vx = ToSingle(x.toDouble());
-            }
-            if (const auto day = DateOf(y)) {
-                vy = *day;
-                s_.YAsDate = true;
-            } else {
-                vy = ToSingle(y.toDouble());
-            }
-            s_.PointsX[i] = m.toSurfaceX(vx);
-            s_.PointsY[i] = m.toSurfaceY(vy);
+            const auto x = points.XNumberAt(i);
+            const auto y = points.YNumberAt(i);
+            s_.PointsX[i] = m.toSurfaceX(x ? ToSingle(*x) : WorldValue(points.XAt(i), s_.XAsDate));
+            s_.PointsY[i] = m.toSurfaceY(y ? ToSingle(*y) : WorldValue(points.YAt(i), s_.YAsDate));
         }
         return true;
     } catch (const Error& e) {

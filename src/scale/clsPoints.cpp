@@ -40,8 +40,13 @@ void clsPoints::Add(const Variant& x, const Variant& Y, const std::string& Key) 
         key = Key;
     } else {
         const std::string base = BaseKey(x, Y);
+        // Keys are only ever added, so the search resumes after the last suffix it gave.
         const auto last = lastSuffix_.find(base);
-        suffix = last == lastSuffix_.end() ? 0 : last->second;
+        suffix = 0;
+        if (last != lastSuffix_.end()) {
+            if (last->second == INT16_MAX) throw Error(errors::Overflow, "Overflow");
+            suffix = static_cast<std::int16_t>(last->second + 1);
+        }
         key = WithSuffix(base, suffix);
         while (Find(key) >= 0) {
             if (suffix == INT16_MAX) throw Error(errors::Overflow, "Overflow");

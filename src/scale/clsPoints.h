@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -31,6 +32,10 @@ public:
     Variant XAt(std::size_t position) const { return Decode(slots_[position].xType, slots_[position].x); }
     Variant YAt(std::size_t position) const { return Decode(slots_[position].yType, slots_[position].y); }
 
+    // The number a coordinate holds when it is neither a text nor a date.
+    std::optional<double> XNumberAt(std::size_t position) const { return NumberOf(slots_[position].xType, slots_[position].x); }
+    std::optional<double> YNumberAt(std::size_t position) const { return NumberOf(slots_[position].yType, slots_[position].y); }
+
     // The key of the point at a 0-based position.
     std::string KeyAt(std::size_t position) const;
 
@@ -45,6 +50,11 @@ private:
     };
     static constexpr std::int16_t kHostKey = -1;
 
+    static std::optional<double> NumberOf(std::uint8_t type, double stored) {
+        const auto t = static_cast<VarType>(type);
+        if (t == VarType::String || t == VarType::Date) return std::nullopt;
+        return stored;
+    }
     double Encode(const Variant& value, std::uint8_t& type);
     Variant Decode(std::uint8_t type, double stored) const;
     static std::string BaseKey(const Variant& x, const Variant& y);

@@ -7,18 +7,8 @@
 #include "tesmo/Error.h"
 
 namespace tesmo {
-namespace {
-
-[[noreturn]] void Overflow() {
+void ThrowOverflow() {
     throw Error(errors::Overflow, "Overflow");
-}
-
-}  // namespace
-
-float ToSingle(double value) {
-    if (std::isnan(value)) Overflow();
-    if (std::isfinite(value) && std::fabs(value) > static_cast<double>(FLT_MAX)) Overflow();
-    return static_cast<float>(value);
 }
 
 double RoundHalfEven(double value) {
@@ -28,14 +18,14 @@ double RoundHalfEven(double value) {
 std::int16_t ToInt16(double value) {
     const double r = RoundHalfEven(value);
     if (!(r >= std::numeric_limits<std::int16_t>::min() && r <= std::numeric_limits<std::int16_t>::max()))
-        Overflow();
+        ThrowOverflow();
     return static_cast<std::int16_t>(r);
 }
 
 std::int32_t ToInt32(double value) {
     const double r = RoundHalfEven(value);
     if (!(r >= std::numeric_limits<std::int32_t>::min() && r <= std::numeric_limits<std::int32_t>::max()))
-        Overflow();
+        ThrowOverflow();
     return static_cast<std::int32_t>(r);
 }
 

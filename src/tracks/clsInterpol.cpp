@@ -9,9 +9,14 @@
 
 namespace tesmo {
 
+double clsInterpol::Correlazione() const {
+    return std::fabs(slope_) * std::sqrt(sxx_ / syy_);
+}
+
 bool clsInterpol::Interpolazione(std::span<const double> X, std::span<const double> Y) {
     try {
-        const std::int16_t n = ToInt16(static_cast<double>(X.size()));
+        if (X.size() > INT16_MAX) ThrowOverflow();
+        const auto n = static_cast<double>(X.size());
         if (Y.size() != X.size()) {
             error_ = "Coordinate number is wrong.";
             return false;
@@ -39,7 +44,8 @@ bool clsInterpol::Interpolazione(std::span<const double> X, std::span<const doub
         const double b = (sxy - n * mx * my) / sxx;
         slope_ = b;
         intercept_ = my - b * mx;
-        correlation_ = std::fabs(b) * std::sqrt(sxx / syy);
+        sxx_ = sxx;
+        syy_ = syy;
         return true;
     } catch (const Error& e) {
         error_ = e.description();

@@ -17,7 +17,7 @@ public:
     double CoefficienteAngolare() const { return slope_; }
     double TermineNoto() const { return intercept_; }
     // The absolute value of the correlation coefficient.
-    double Correlazione() const { return correlation_; }
+    double Correlazione() const;
     const std::string& ControlError() const { return error_; }
 
     // Fits the line; false (with ControlError) when the arrays differ in length or the
@@ -29,7 +29,9 @@ private:
     UiLoop& ui_;
     double slope_ = 0;
     double intercept_ = 0;
-    double correlation_ = 0;
+    // Spreads of the last fit, from which the correlation is worked out when asked for.
+    double sxx_ = 1;
+    double syy_ = 1;
     std::string error_;
 };
 

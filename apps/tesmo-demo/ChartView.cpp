@@ -1,0 +1,104 @@
+#include "ChartView.h"
+
+#include <QDate>
+#include <algorithm>
+#include <cmath>
+#include <QDoubleSpinBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QVBoxLayout>
+
+#include "tesmo/Error.h"
+
+namespace {
+
+// Day numbers count days since 30 December 1899.
+double DayNumber(const QDate& date) {
+    return static_cast<double>(QDate(1899, 12, 30).daysTo(date));
+}
+
+}  // namespace
+
+ChartView::ChartView(QWidget* parent) : QWidget(parent), chart_(new tesmo::TesmoWidget(this)) {
+    auto* draw = new QPushButton(tr("Draw"), this);
+    auto* stop = new QPushButton(tr("Stop (FlagExit)"), this);
+    baseStep_ = new QDoubleSpinBox(this);
+    baseStep_->setRange(0, 64000);
+    baseStep_->setValue(15);
+    baseStep_->setSuffix(tr(" twips"));
+    delay_ = new QDoubleSpinBox(this);
+    delay_->setRange(0, 60000);
+    delay_->setValue(2);
+    delay_->setSuffix(tr(" ms"));
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(draw);
+    bar->addWidget(stop);
+    bar->addWidget(new QLabel(tr("BaseStep"), this));
+    bar->addWidget(baseStep_);
+    bar->addWidget(new QLabel(tr("Delay"), this));
+    bar->addWidget(delay_);
+    bar->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(chart_, 1);
+
+    // The step and the delay apply at once, also to a drawing under way.
+    connect(baseStep_, &QDoubleSpinBox::valueChanged, this,
+            [this](double v) { chart_->control().setBaseStep(static_cast<float>(v)); });
+    connect(delay_, &QDoubleSpinBox::valueChanged, this,
+            [this](double v) { chart_->control().setDelay(static_cast<float>(v)); });
+    connect(draw, &QPushButton::clicked, this, [this] {
+        chart_->control().Clear();
+        this->draw();
+    });
+    connect(stop, &QPushButton::clicked, this, [this] { chart_->control().setFlagExit(true); });
+    connect(chart_, &tesmo::TesmoWidget::MouseMove, this, [this](short&, short&, float&, float&) {
+        const tesmo::ucTesmo& c = chart_->control();
+        emit status(tr("X: %1   Y: %2")
+                        .arg(QString::fromStdString(c.MouseValueX().toString()),
+                             QString::fromStdString(c.MouseValueY().toString())));
+    });
+}
+
+void ChartView::prepare() {
+    tesmo::ucTesmo& c = chart_->control();
+    const QDate first(2025, 1, 1);
+    c.setMapStyle(tesmo::enMapStyle::ScaleSystem);
+    c.setBackColor(0xFFFFFF);
+    c.setGridColor(0x909090);
+    c.setForeColor(0xB05010);
+    c.setTitleColor(0x303030);
+    c.setViewGrid(true);
+    c.setMinX(tesmo::Variant::fromDate(DayNumber(first)));
+    c.setMaxX(tesmo::Variant::fromDate(DayNumber(QDate(2025, 12, 31))));
+    c.setMinY(-10);
+    c.setMaxY(40);
+    c.setUnitX(30);
+    c.setUnitY(5);
+    c.setLeftScale(700);
+    c.setTopScale(600);
+    c.setRightScale(700);
+    c.setTitle("Daily temperature 2025 (\u00b0C)");
+    c.setBaseStep(static_cast<float>(baseStep_->value()));
+    c.setDelay(static_cast<float>(delay_->value()));
+    c.Point_Clear();
+    QRandomGenerator seeded(2025);
+    double value = 4;
+    for (QDate day = first; day.year() == 2025; day = day.addDays(1)) {
+        const double season = 14 - 12 * std::cos((day.dayOfYear() - 20) * 2 * M_PI / 365);
+        value += (season - value) * 0.3 + (seeded.generateDouble() - 0.5) * 5;
+        c.Point_Add(tesmo::Variant::fromDate(DayNumber(day)), std::clamp(value, -10.0, 40.0));
+    }
+    c.SetScaleUnit();
+}
+
+void ChartView::draw() {
+    try {
+        chart_->control().Draw();
+    } catch (const tesmo::Error& e) {
+        emit status(QString::fromStdString(e.description()));
+    }
+}
