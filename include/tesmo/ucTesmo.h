@@ -182,6 +182,7 @@ public:
 
 private:
     friend class Container;
+    friend class Commands;
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -102,6 +102,7 @@ void Container::StartRunTime() {
     const Surface& surface = d.ports.surface;
     if (d.s.MapStyle == 0) {
         Independent([&] { ComputeMapping(d.s, surface.ScaleWidth(), surface.ScaleHeight()); });
+        d.store.OpenDatabase();
     } else {
         ComputeMappingLenient(d.s, surface.ScaleWidth(), surface.ScaleHeight());
     }
@@ -117,13 +118,45 @@ void Container::Show() {
 
 void Container::Terminate() {
     auto& d = *c_.d;
-    d.s.Terminated = true;
-    d.s.FlagExit = true;
+    ControlState& s = d.s;
+    s.Terminated = true;
+    s.FlagExit = true;
+    Independent([&] {
+        if (!s.TrackOpen) return;
+        const int answer = d.ports.prompts.MsgBox(
+            "A new Track is still open and not saved.\r\rDo you want to save it before to exit ?",
+            msgbox::Question | msgbox::YesNo, "");
+        s.TrackOpen = false;
+        if (answer == msgbox::Yes)
+            s.Connection->CommitTrans();
+        else
+            s.Connection->RollbackTrans();
+    });
     Independent([&] { d.ports.dialogs.UnloadAll(); });
+    Independent([&] {
+        if (!s.Connection) return;
+        if (s.Connection->State() == Connection::kOpen) s.Connection->Close();
+        s.Connection.reset();
+    });
     Independent([&] {
         if (d.s.ParentWindow != 0) d.menus.DetachParent();
     });
-    d.s.Points.reset();
+    s.Points.reset();
+}
+
+void Container::DblClick() {
+    auto& d = *c_.d;
+    if (!d.RunTime()) return;
+    try {
+        d.playback.DoubleClick();
+    } catch (const Error& e) {
+        // Nothing above an input event can take the error: the user is told instead.
+        d.ports.prompts.MsgBox(e.description(), msgbox::Critical, "");
+    }
+}
+
+void Container::KeyDown(std::int16_t& key) {
+    if (c_.d->RunTime()) c_.d->playback.KeyDown(key);
 }
 
 }  // namespace tesmo

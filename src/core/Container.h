@@ -21,6 +21,9 @@ public:
     void Show();
     // Stops any drawing, closes the dialogs and releases what the control holds.
     void Terminate();
+    // Input on the surface.
+    void DblClick();
+    void KeyDown(std::int16_t& key);
 
 private:
     ucTesmo& c_;

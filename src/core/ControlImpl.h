@@ -7,6 +7,9 @@
 #include "surface/Ports.h"
 #include "tesmo/ucTesmo.h"
 #include "tracks/PathAnimation.h"
+#include "tracks/Playback.h"
+#include "tracks/TrackList.h"
+#include "tracks/TrackStore.h"
 
 namespace tesmo {
 
@@ -21,7 +24,14 @@ struct AxisNames {
 // The control's state, its ports and the components that carry its behaviour.
 struct ucTesmo::Impl {
     explicit Impl(const Ports& p)
-        : ports(p), path(s, ports, menus), chart(s, ports, path), scale(s, ports, menus, [this] { chart.Draw(); }) {}
+        : ports(p),
+          menus(s),
+          path(s, ports, menus),
+          chart(s, ports, path),
+          scale(s, ports, menus, [this] { chart.Draw(); }),
+          store(s, ports, menus),
+          list(s, ports, store),
+          playback(s, ports, menus, store, list, path) {}
 
     bool RunTime() const { return ports.host.UserMode(); }
     void Notify(const char* name) { ports.host.PropertyChanged(name); }
@@ -48,6 +58,9 @@ struct ucTesmo::Impl {
     PathAnimation path;
     ChartDrawing chart;
     ScaleBuilder scale;
+    TrackStore store;
+    TrackList list;
+    Playback playback;
 };
 
 }  // namespace tesmo

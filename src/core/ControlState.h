@@ -7,6 +7,7 @@
 
 #include "scale/MappingRecord.h"
 #include "scale/clsPoints.h"
+#include "surface/Database.h"
 #include "tesmo/Picture.h"
 #include "tesmo/Variant.h"
 
@@ -16,6 +17,7 @@ namespace tesmo {
 // Colours are RGB with red in the low byte; sizes and margins are twips.
 struct ControlState {
     std::unique_ptr<clsPoints> Points;
+    std::unique_ptr<tesmo::Connection> Connection;
     std::string AppFolder;
     bool Drawing = false;
     bool Paused = false;
@@ -80,6 +82,9 @@ struct ControlState {
     std::int16_t BranchIndex = 0;
     std::int16_t BranchCount = 0;
     std::string PreviousTrackName;
+
+    // The name of the track being created with the mouse.
+    std::string NewTrackName;
 
     // The settings dialog's Redraw flag: the scale construction then draws the points too.
     bool DialogRedraw = false;

@@ -36,7 +36,9 @@ ControlHost::ControlHost(TesmoWidget& widget)
     surfaceWidget_->move(1, 1);
     surface_.attach(surfaceWidget_);
     control_ = std::make_unique<ucTesmo>(
-        Ports{surface_, prompts_, hostSite_, ui_, clock_, locale_, dialogs_, events_});
+        Ports{surface_, prompts_, hostSite_, ui_, clock_, locale_, dialogs_, events_, database_});
+    surfaceWidget_->onDoubleClick = [this] { Container(*control_).DblClick(); };
+    surfaceWidget_->onKeyDown = [this](std::int16_t& key) { Container(*control_).KeyDown(key); };
 }
 
 ControlHost::~ControlHost() {

@@ -12,6 +12,7 @@
 #include "qt/QtUiLoop.h"
 #include "qt/ReentryGate.h"
 #include "qt/SurfaceWidget.h"
+#include "sqlite/SqliteConnection.h"
 #include "surface/Ports.h"
 #include "tesmo/ucTesmo.h"
 
@@ -28,6 +29,7 @@ public:
     ucTesmo& control() { return *control_; }
     SurfaceWidget* surfaceWidget() const { return surfaceWidget_; }
     QtHostSite& hostSite() { return hostSite_; }
+    QtPrompts& prompts() { return prompts_; }
 
     // Shuts the control down as its widget goes. When the control's own code is still on
     // the stack (the widget was deleted from inside a drawing's event processing), the
@@ -49,6 +51,7 @@ private:
     QtLocale locale_;
     QtDialogs dialogs_;
     QtEvents events_;
+    SqliteEngine database_;
     std::unique_ptr<ucTesmo> control_;
 };
 

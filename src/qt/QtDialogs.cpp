@@ -1,6 +1,7 @@
 #include "qt/QtDialogs.h"
 
 #include "qt/AboutBox.h"
+#include "qt/TrackListWindow.h"
 
 namespace tesmo {
 
@@ -13,8 +14,18 @@ void QtDialogs::ShowAbout() {
     delete about_.data();
 }
 
+void QtDialogs::ShowTrackList(frmList& list, bool topmost) {
+    if (!owner_ || trackList_) return;
+    ReentryGate::Scope scope(gate_);
+    trackList_ = new TrackListWindow(list, owner_->window());
+    if (topmost) trackList_->setWindowFlag(Qt::WindowStaysOnTopHint);
+    trackList_->exec();
+    delete trackList_.data();
+}
+
 void QtDialogs::UnloadAll() {
     if (about_) about_->reject();
+    if (trackList_) trackList_->closeFromCode();
 }
 
 }  // namespace tesmo

@@ -9,6 +9,7 @@
 namespace tesmo {
 
 class AboutBox;
+class TrackListWindow;
 
 // The control's own dialog windows.
 class QtDialogs : public DialogViews {
@@ -17,12 +18,14 @@ public:
     void detach() { owner_ = nullptr; }
 
     void ShowAbout() override;
+    void ShowTrackList(frmList& list, bool topmost) override;
     void UnloadAll() override;
 
 private:
     QPointer<QWidget> owner_;
     ReentryGate& gate_;
     QPointer<AboutBox> about_;
+    QPointer<TrackListWindow> trackList_;
 };
 
 }  // namespace tesmo

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <utility>
 
 namespace tesmo {
 namespace {
@@ -61,9 +62,24 @@ QString ShownText(const std::string& text) {
     return s;
 }
 
+void QtPrompts::ShowDeferred() {
+    for (const Message& m : std::exchange(deferred_, {})) {
+        auto* box = new QMessageBox(IconOf(m.style), TitleOr(m.title), ShownText(m.text), QMessageBox::Ok,
+                                    owner_ ? owner_->window() : nullptr);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    }
+}
+
 int QtPrompts::MsgBox(const std::string& text, int style, const std::string& title) {
     const ButtonSet set = ButtonsOf(style);
     if (!owner_) return set.cancelResult;
+    // A notice for a window that is not on screen yet (a control set up before its window
+    // is shown) waits for the window instead of holding up its construction.
+    if ((style & 7) == 0 && !owner_->window()->isVisible()) {
+        deferred_.push_back({text, style, title});
+        return msgbox::Ok;
+    }
     ReentryGate::Scope scope(gate_);
     // On the heap: the window that owns the box may be deleted while it is open.
     QPointer<QMessageBox> box =

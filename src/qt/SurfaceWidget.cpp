@@ -1,5 +1,7 @@
 #include "qt/SurfaceWidget.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -26,6 +28,42 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+}
+
+}  // namespace tesmo
+
+namespace tesmo {
+namespace {
+
+// The key code the control understands: letters as capitals, digits, and the usual control
+// keys by their character codes.
+std::int16_t KeyCode(const QKeyEvent& event) {
+    const int key = event.key();
+    switch (key) {
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab: return 9;
+        case Qt::Key_Delete: return 46;
+        default: return key >= 0x20 && key <= 0x7E ? static_cast<std::int16_t>(key) : 0;
+    }
+}
+
+}  // namespace
+
+void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && onDoubleClick) onDoubleClick();
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void SurfaceWidget::keyPressEvent(QKeyEvent* event) {
+    std::int16_t key = KeyCode(*event);
+    if (key != 0 && onKeyDown) onKeyDown(key);
+    if (key == 0 && KeyCode(*event) != 0)
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 }  // namespace tesmo

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+#include <functional>
 
 namespace tesmo {
 
@@ -13,8 +15,14 @@ public:
     explicit SurfaceWidget(QWidget* parent);
     void setSurface(QtSurface* surface) { surface_ = surface; }
 
+    // Where the surface's input goes.
+    std::function<void()> onDoubleClick;
+    std::function<void(std::int16_t& key)> onKeyDown;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QtSurface* surface_ = nullptr;

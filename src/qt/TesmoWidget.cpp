@@ -65,6 +65,7 @@ void TesmoWidget::resizeEvent(QResizeEvent* event) {
 void TesmoWidget::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Container(host_->control()).Show();
+    host_->prompts().ShowDeferred();
 }
 
 }  // namespace tesmo

@@ -8,6 +8,10 @@ bool ucTesmo::Draw() {
     return d->chart.Draw();
 }
 
+bool ucTesmo::DrawTrack(const std::string& DrawName) {
+    return d->playback.DrawTrack(DrawName);
+}
+
 bool ucTesmo::SetScaleUnit() {
     return d->scale.SetScaleUnit();
 }

@@ -172,6 +172,7 @@ void ucTesmo::setMapStyle(enMapStyle value) {
     } else if (s.MapStyle == 0) {
         if (d->RunTime()) {
             d->ports.surface.Cls();
+            d->store.OpenDatabase();
             d->MenusForMode();
         } else {
             if (s.XAsDate) d->ResetAxis(s.XAsDate, s.MinX, s.MaxX, s.UnitX, kXNames);

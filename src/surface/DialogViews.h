@@ -2,12 +2,17 @@
 
 namespace tesmo {
 
+class frmList;
+
 // The control's own windows.
 class DialogViews {
 public:
     virtual ~DialogViews() = default;
     // Shows the About box modally.
     virtual void ShowAbout() = 0;
+    // Shows the track list modally (in the topmost band when asked), passing the user's
+    // actions to it; returns once it has closed.
+    virtual void ShowTrackList(frmList& list, bool topmost) = 0;
     // Closes every dialog window of the control (at shutdown).
     virtual void UnloadAll() = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surface/Clock.h"
+#include "surface/Database.h"
 #include "surface/DialogViews.h"
 #include "surface/HostSite.h"
 #include "surface/Locale.h"
@@ -21,6 +22,7 @@ struct Ports {
     Locale& locale;
     DialogViews& dialogs;
     ucTesmoEvents& events;
+    DatabaseEngine& database;
 };
 
 }  // namespace tesmo

@@ -1,5 +1,9 @@
 #include "fakes/Fakes.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
 #include "tesmo/Error.h"
 
 namespace tesmo::test {
@@ -129,6 +133,52 @@ void Rig::start() {
     c.StartRunTime();
     surface.ops.clear();
     host.notified.clear();
+    prompts.calls.clear();
+}
+
+void Rig::start(const std::string& folder) {
+    host.folder = folder;
+    start();
+}
+
+std::string NewFolder() {
+    namespace fs = std::filesystem;
+    static const fs::path root = [] {
+        std::string pattern = (fs::temp_directory_path() / "tesmo-tests-XXXXXX").string();
+        const fs::path made = mkdtemp(pattern.data());
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(root, ignored);
+        });
+        return made;
+    }();
+    static int next = 0;
+    const fs::path folder = root / std::to_string(++next);
+    fs::create_directories(folder);
+    return folder.string() + "/";
+}
+
+const std::string& EmptyDatabaseFolder() {
+    static const std::string folder = [] {
+        std::string f = NewFolder();
+        CreateTrackDatabase(f + "Tesmo.mdb");
+        return f;
+    }();
+    return folder;
+}
+
+void FakeDialogs::ShowTrackList(frmList& list, bool) {
+    listCaptions.push_back(list.Caption());
+    listEntries.push_back(list.Entries());
+    onTrackList(list);
+}
+
+std::function<void(frmList&)> Choose(const std::string& name) {
+    return [name](frmList& list) {
+        const auto& entries = list.Entries();
+        const auto at = std::find(entries.begin(), entries.end(), name);
+        list.OK(at == entries.end() ? std::nullopt : std::optional<std::size_t>(at - entries.begin()));
+    };
 }
 
 }  // namespace tesmo::test

@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "core/Container.h"
+#include "sqlite/SqliteConnection.h"
 #include "surface/Ports.h"
 #include "tesmo/ucTesmo.h"
+#include "tracks/frmList.h"
 
 namespace tesmo::test {
 
@@ -97,6 +99,11 @@ public:
     void Beep() override { ++beeps; }
 };
 
+// A folder of its own holding an empty track database, made once for the test program.
+const std::string& EmptyDatabaseFolder();
+// A fresh temporary folder (removed when the program ends).
+std::string NewFolder();
+
 class FakeHost : public HostSite {
 public:
     float innerWidth = 9600, innerHeight = 6200;
@@ -104,7 +111,7 @@ public:
     std::vector<std::int32_t> widthsSet, heightsSet;
     bool userMode = true, enabled = true;
     std::int32_t backColor = 0;
-    std::string folder = "/opt/tesmo/lib";
+    std::string folder = EmptyDatabaseFolder();
     bool failSizes = false;
 
     float InnerWidth() const override { return innerWidth; }
@@ -156,12 +163,22 @@ public:
     std::string GroupSeparator() const override { return group; }
 };
 
+// Dialogs that record what they show; the user's part in the track list is played by
+// `onTrackList` (by default the window is closed without a choice).
 class FakeDialogs : public DialogViews {
 public:
     int aboutShown = 0, unloaded = 0;
+    std::vector<std::string> listCaptions;
+    std::vector<std::vector<std::string>> listEntries;
+    std::function<void(frmList&)> onTrackList = [](frmList& list) { list.ClosedByUser(); };
+
     void ShowAbout() override { ++aboutShown; }
+    void ShowTrackList(frmList& list, bool) override;
     void UnloadAll() override { ++unloaded; }
 };
+
+// Picks the named entry in the track list and presses OK.
+std::function<void(frmList&)> Choose(const std::string& name);
 
 // Records the events; StartDrawing cancels when `cancel` says so.
 class RecordingEvents : public ucTesmoEvents {
@@ -181,8 +198,8 @@ public:
 // A picture of one pixel.
 Picture FakePicture();
 
-// A control on recording fakes.
-struct Rig {
+// Recording fakes of every port but the database, which is real.
+struct FakePorts {
     FakeSurface surface;
     FakePrompts prompts;
     FakeHost host;
@@ -191,11 +208,20 @@ struct Rig {
     FakeLocale locale;
     FakeDialogs dialogs;
     RecordingEvents events;
-    ucTesmo control{Ports{surface, prompts, host, ui, clock, locale, dialogs, events}};
+    SqliteEngine database;
+    const Ports ports{surface, prompts, host, ui, clock, locale, dialogs, events, database};
+};
+
+// A control on recording fakes.
+struct Rig : FakePorts {
+    ucTesmo control{ports};
 
     Container container() { return Container(control); }
-    // Start-up, fresh settings and the run-time preparation, as a widget does it.
+    // Start-up, fresh settings and the run-time preparation, as a widget does it, with the
+    // track database in `folder` (an empty one by default). Forgets what was drawn, shown
+    // and notified on the way.
     void start();
+    void start(const std::string& folder);
 };
 
 }  // namespace tesmo::test

@@ -124,7 +124,7 @@ TEST(WaitDelay, SleepsUntilTheDelayHasPassed) {
     rig.control.setDelay(50);
     ControlState state;
     state.Delay = 50;
-    const Ports ports{rig.surface, rig.prompts, rig.host, rig.ui, rig.clock, rig.locale, rig.dialogs, rig.events};
+    const Ports& ports = rig.ports;
     const double start = rig.clock.now;
     WaitDelay(state, ports);
     EXPECT_EQ(rig.clock.now - start, 50);

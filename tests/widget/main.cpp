@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <cstdlib>
+
+#include "sqlite/SqliteConnection.h"
+#include "tesmo/TesmoWidget.h"
 
 int main(int argc, char** argv) {
     // Test discovery runs this program at build time, where there is no display.
@@ -14,6 +18,10 @@ int main(int argc, char** argv) {
         setenv("XDG_RUNTIME_DIR", dir.toLocal8Bit().constData(), 1);
     }
     QApplication app(argc, argv);
+    // Controls start in map mode: give them an empty track database of their own.
+    QTemporaryDir folder;
+    tesmo::CreateTrackDatabase(folder.filePath(QStringLiteral("Tesmo.mdb")).toStdString());
+    tesmo::TesmoWidget::setDefaultAppFolder(folder.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "surface/Database.h"
+
+struct sqlite3;
+
+namespace tesmo {
+
+// A connection to an SQLite file.
+class SqliteConnection : public Connection {
+public:
+    SqliteConnection() = default;
+    ~SqliteConnection() override;
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    int State() const override { return db_ ? kOpen : kClosed; }
+    void Open(const std::string& connectionString) override;
+    void Close() override;
+    void Execute(const std::string& statement) override;
+    std::unique_ptr<RecordSet> OpenRecordSet(const std::string& statement) override;
+    void BeginTrans() override;
+    void CommitTrans() override;
+    void RollbackTrans() override;
+
+    // The file named by "data source=" in a connection string ("" when there is none).
+    static std::string DataSource(std::string_view connectionString);
+
+private:
+    sqlite3* handle() const;
+    [[noreturn]] void Fail() const;
+
+    sqlite3* db_ = nullptr;
+    int depth_ = 0;  // open transactions, the outermost counted too
+};
+
+class SqliteEngine : public DatabaseEngine {
+public:
+    std::unique_ptr<Connection> CreateConnection() override;
+};
+
+// Creates an empty track database: the table TESMO (ordinale, tratto, ramo, X, Y).
+// Throws tesmo::Error when the file exists or cannot be written.
+void CreateTrackDatabase(const std::string& path);
+
+}  // namespace tesmo

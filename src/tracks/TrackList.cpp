@@ -1,0 +1,52 @@
+#include "tracks/TrackList.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/ControlState.h"
+#include "surface/Ports.h"
+#include "tesmo/Error.h"
+#include "tracks/TrackStore.h"
+#include "tracks/frmList.h"
+
+namespace tesmo {
+namespace {
+
+bool SameText(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+}  // namespace
+
+std::string TrackList::ChooseTrack(const std::string& title) {
+    try {
+        std::vector<std::string> names = store_.ListTracks();
+        if (names.empty()) {
+            ports_.prompts.MsgBox("No Track available.", msgbox::Information, "");
+            return {};
+        }
+        frmList& dialog = TrackListDialog();
+        dialog.Load(title, std::move(names), SameText(title, "Available Tracks") ? "View" : "Exec");
+        ports_.dialogs.ShowTrackList(dialog, s_.Topmost);
+        dialog.Unload();
+        return dialog.TrackName();
+    } catch (const Error&) {
+        return {};
+    }
+}
+
+void TrackList::View() {
+    s_.TrackName = ChooseTrack("Available Tracks");
+}
+
+void TrackList::Remove() {
+    s_.TrackName = ChooseTrack("Delete Track");
+    if (s_.TrackName.empty()) return;
+    const int answer = ports_.prompts.MsgBox("Are you sure to delete the Track  ''" + s_.TrackName + "'' ?",
+                                             msgbox::Question | msgbox::YesNo | msgbox::DefaultButton2, "Delete Track");
+    if (answer == msgbox::Yes && store_.DeleteTrack()) s_.TrackName.clear();
+}
+
+}  // namespace tesmo

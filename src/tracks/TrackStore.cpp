@@ -1,0 +1,169 @@
+#include "tracks/TrackStore.h"
+
+#include <charconv>
+
+#include "core/ControlState.h"
+#include "menus/Menus.h"
+#include "support/Conversions.h"
+#include "surface/Ports.h"
+#include "tesmo/Error.h"
+#include "tracks/Transaction.h"
+
+namespace tesmo {
+namespace {
+
+constexpr char kCR = '\r';
+
+// The shortest decimal text of a single-precision value, with "." as the decimal point.
+std::string Coordinate(float value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string Quoted(const std::string& name) {
+    return "'" + TrackStore::EscapeQuotes(name) + "'";
+}
+
+}  // namespace
+
+Connection& TrackStore::connection() {
+    if (!s_.Connection) throw Error(91, "Object variable or With block variable not set");
+    return *s_.Connection;
+}
+
+void TrackStore::OpenDatabase() {
+    std::string failure;
+    s_.DbTried = true;
+    try {
+        if (s_.Connection && s_.Connection->State() == Connection::kOpen) s_.Connection->Close();
+    } catch (const Error& e) {
+        failure = e.description();
+    }
+    s_.Connection = ports_.database.CreateConnection();
+    try {
+        s_.Connection->Open("data source=" + s_.AppFolder + "Tesmo.mdb;");
+    } catch (const Error& e) {
+        failure = e.description();
+    }
+    if (failure.empty()) {
+        s_.DbFailed = false;
+        return;
+    }
+    s_.DbFailed = true;
+    if (s_.MapStyle == 0) menus_.DisableTrackCommands();
+    ports_.prompts.MsgBox(failure, msgbox::Critical, "");
+}
+
+std::string TrackStore::EscapeQuotes(const std::string& text) {
+    std::string result;
+    result.reserve(text.size());
+    for (char c : text) {
+        result += c;
+        if (c == '\'') result += '\'';
+    }
+    return result;
+}
+
+std::int32_t TrackStore::CountTracks() {
+    auto rows = connection().OpenRecordSet("SELECT DISTINCT tratto FROM TESMO");
+    const std::int32_t count = rows->RecordCount();
+    rows->Close();
+    return count;
+}
+
+std::vector<std::string> TrackStore::ListTracks() {
+    const std::string statement =
+        s_.TrackOpen ? "SELECT DISTINCT tratto FROM tesmo WHERE tratto <>" + Quoted(s_.NewTrackName) + " ORDER BY tratto"
+                     : "SELECT DISTINCT tratto FROM tesmo ORDER BY tratto";
+    auto rows = connection().OpenRecordSet(statement);
+    std::vector<std::string> names;
+    for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext()) names.push_back(rows->Field("tratto").toString());
+    rows->Close();
+    return names;
+}
+
+std::int16_t TrackStore::CountBranches() {
+    try {
+        auto rows = connection().OpenRecordSet("SELECT DISTINCT ramo FROM TESMO WHERE tratto=" + Quoted(s_.TrackName) +
+                                               " ORDER BY ramo");
+        std::int16_t result = 1;
+        if (rows->RecordCount() > 1) {
+            rows->MoveLast();
+            result = ToInt16(rows->RecordCount());
+        }
+        rows->Close();
+        return result;
+    } catch (const Error&) {
+        return 0;
+    }
+}
+
+bool TrackStore::LoadBranch(std::int16_t n) {
+    try {
+        auto rows = connection().OpenRecordSet("SELECT ordinale,X,Y FROM tesmo WHERE tratto=" + Quoted(s_.TrackName) +
+                                               " and ramo=" + std::to_string(n) + " ORDER BY ordinale");
+        if (rows->RecordCount() < 1) {
+            rows->Close();
+            throw Error(1031, "Track name:  ''" + s_.TrackName + "''" + kCR + kCR + "This Track doesn't exist.");
+        }
+        rows->MoveLast();
+        rows->MoveFirst();
+        const auto count = static_cast<std::size_t>(rows->RecordCount());
+        s_.PointsX.assign(count, 0.0);
+        s_.PointsY.assign(count, 0.0);
+        for (std::size_t i = 0; !rows->AtEnd(); ++i) {
+            s_.PointsX[i] = rows->Field("X").toDouble();
+            s_.PointsY[i] = rows->Field("Y").toDouble();
+            rows->MoveNext();
+            ports_.ui.Yield();
+            if (s_.FlagExit) break;
+        }
+        rows->Close();
+        return true;
+    } catch (const Error& e) {
+        s_.Drawing = false;
+        s_.Paused = false;
+        s_.ControlError = e.description();
+        if (s_.MapStyle == 1) s_.ControlError += std::string{kCR, kCR} + "To execute a track drawing set 'MapStyle' = 0";
+        return false;
+    }
+}
+
+TrackStore::NextBranch TrackStore::FindNextBranch(const std::string& name) {
+    NextBranch next;
+    auto branches =
+        connection().OpenRecordSet("SELECT DISTINCT ramo FROM TESMO WHERE tratto =" + Quoted(name) + " ORDER BY ramo");
+    if (branches->RecordCount() < 1) {
+        branches->Close();
+        return next;
+    }
+    branches->MoveLast();
+    next.branch = ToInt16(branches->Field("ramo").toDouble() + 1);
+    branches->Close();
+    auto points = connection().OpenRecordSet("SELECT ordinale,X,Y FROM TESMO WHERE tratto=" + Quoted(name) +
+                                             " and ramo=" + std::to_string(next.branch - 1) + " ORDER BY ordinale");
+    points->MoveLast();
+    next.lastOrdinal = ToInt32(points->Field("ordinale").toDouble());
+    points->Close();
+    return next;
+}
+
+void TrackStore::InsertPoint(std::int32_t ordinal, const std::string& name, std::int16_t branch, float x, float y) {
+    connection().Execute("INSERT INTO TESMO VALUES (" + std::to_string(ordinal) + "," + Quoted(name) + "," +
+                         std::to_string(branch) + "," + Coordinate(x) + "," + Coordinate(y) + ")");
+}
+
+bool TrackStore::DeleteTrack() {
+    try {
+        Transaction transaction(connection());
+        connection().Execute("DELETE FROM TESMO WHERE tratto =" + Quoted(s_.TrackName));
+        transaction.Commit();
+        return true;
+    } catch (const Error& e) {
+        s_.ControlError = e.description();
+        return false;
+    }
+}
+
+}  // namespace tesmo

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tesmo {
+
+struct ControlState;
+struct Ports;
+class Menus;
+class Connection;
+
+// The track database: where it is, its connection, and every statement the control sends.
+class TrackStore {
+public:
+    TrackStore(ControlState& state, const Ports& ports, Menus& menus) : s_(state), ports_(ports), menus_(menus) {}
+
+    // (Re)opens Tesmo.mdb in AppFolder. A failure sets DbFailed and shows the engine's text.
+    void OpenDatabase();
+
+    // Doubles every apostrophe, so that a name can stand between apostrophes in a statement.
+    static std::string EscapeQuotes(const std::string& text);
+
+    // The number of stored tracks. Throws on failure.
+    std::int32_t CountTracks();
+    // The stored track names in order, leaving out the track being created. Throws.
+    std::vector<std::string> ListTracks();
+    // The number of branches of TrackName (1 when it has none); 0 on failure.
+    std::int16_t CountBranches();
+    // Loads branch n of TrackName into PointsX / PointsY; false with ControlError on failure.
+    bool LoadBranch(std::int16_t n);
+
+    struct NextBranch {
+        std::int16_t branch = 1;
+        std::int32_t lastOrdinal = 0;
+    };
+    // The branch a new stretch of a track gets, and the ordinal its points continue from.
+    NextBranch FindNextBranch(const std::string& name);
+    void InsertPoint(std::int32_t ordinal, const std::string& name, std::int16_t branch, float x, float y);
+    // Deletes every row of TrackName in a transaction of its own; false with ControlError.
+    bool DeleteTrack();
+
+private:
+    Connection& connection();
+
+    ControlState& s_;
+    const Ports& ports_;
+    Menus& menus_;
+};
+
+}  // namespace tesmo

@@ -1,0 +1,35 @@
+#include "fakes/TrackDatabase.h"
+
+#include "fakes/Fakes.h"
+#include "sqlite/SqliteConnection.h"
+#include "tracks/TrackStore.h"
+
+namespace tesmo::test {
+
+std::string DatabaseWith(const std::vector<TrackRow>& rows) {
+    const std::string folder = NewFolder();
+    CreateTrackDatabase(folder + "Tesmo.mdb");
+    SqliteConnection connection;
+    connection.Open("data source=" + folder + "Tesmo.mdb;");
+    connection.BeginTrans();
+    for (const TrackRow& r : rows)
+        connection.Execute("INSERT INTO TESMO VALUES (" + std::to_string(r.ordinale) + ",'" +
+                           TrackStore::EscapeQuotes(r.tratto) + "'," + std::to_string(r.ramo) + "," +
+                           std::to_string(r.x) + "," + std::to_string(r.y) + ")");
+    connection.CommitTrans();
+    return folder;
+}
+
+void RunStatement(const std::string& folder, const std::string& statement) {
+    SqliteConnection connection;
+    connection.Open("data source=" + folder + "Tesmo.mdb;");
+    connection.Execute(statement);
+}
+
+int CountRows(const std::string& folder, const std::string& query) {
+    SqliteConnection connection;
+    connection.Open("data source=" + folder + "Tesmo.mdb;");
+    return connection.OpenRecordSet(query)->RecordCount();
+}
+
+}  // namespace tesmo::test

@@ -1,0 +1,216 @@
+// Playing stored tracks and steering the playback, on fakes and a real database.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/Commands.h"
+#include "fakes/Fakes.h"
+#include "fakes/TrackDatabase.h"
+#include "tesmo/Error.h"
+
+namespace tesmo::test {
+namespace {
+
+const std::vector<TrackRow> kTracks = {
+    {1, "River", 1, 100, 100}, {2, "River", 1, 400, 100},  {3, "River", 2, 1000, 1000},
+    {4, "River", 2, 1000, 1600}, {5, "River", 3, 2000, 2000}, {6, "River", 3, 2300, 2300},
+    {1, "Road", 1, 50, 50},    {2, "Road", 1, 60, 60},
+};
+
+struct PlayRig : Rig {
+    explicit PlayRig(const std::vector<TrackRow>& rows = kTracks) { start(DatabaseWith(rows)); }
+    Commands commands{control};
+    std::vector<SurfaceOp> lines() const { return surface.opsOf("Line"); }
+    long count(const std::string& event) const { return std::count(events.raised.begin(), events.raised.end(), event); }
+};
+
+TEST(Playback, PlaysEveryBranchInOrderInTrackColor) {
+    PlayRig rig;
+    rig.control.setTrackColor(0x00FF00);
+    EXPECT_TRUE(rig.control.DrawTrack("   River  "));
+    EXPECT_EQ(rig.control.TrackName(), "River");
+    EXPECT_EQ(rig.events.raised, (std::vector<std::string>{"StartDrawing", "FinishDrawing", "StartDrawing",
+                                                           "FinishDrawing", "StartDrawing", "FinishDrawing"}));
+    const auto lines = rig.lines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].x1, 100);
+    EXPECT_EQ(lines[1].y2, 1600);
+    EXPECT_EQ(lines[2].x2, 2300);
+    for (const auto& l : lines) EXPECT_EQ(l.color, 0x00FF00);
+    EXPECT_TRUE(rig.surface.opsOf("Cls").empty()) << "a first request draws over the map";
+
+    rig.surface.ops.clear();
+    EXPECT_TRUE(rig.control.DrawTrack("River"));
+    EXPECT_EQ(rig.surface.ops.front().kind, "Cls") << "the same track again starts on a clean map";
+    EXPECT_FALSE(rig.control.DrawTrack("river")) << "names match exactly";
+    rig.surface.ops.clear();
+    EXPECT_TRUE(rig.control.DrawTrack("Road"));
+    EXPECT_TRUE(rig.surface.opsOf("Cls").empty()) << "another track is drawn over it";
+}
+
+TEST(Playback, ChoosingTheTrack) {
+    PlayRig rig;
+    rig.dialogs.onTrackList = Choose("Road");
+    EXPECT_TRUE(rig.control.DrawTrack(""));
+    EXPECT_EQ(rig.dialogs.listCaptions, std::vector<std::string>{"Choose the Track"});
+    EXPECT_EQ(rig.dialogs.listEntries[0], (std::vector<std::string>{"River", "Road"}));
+    EXPECT_EQ(rig.control.TrackName(), "Road");
+
+    PlayRig empty(std::vector<TrackRow>{});
+    EXPECT_FALSE(empty.control.DrawTrack(""));
+    ASSERT_EQ(empty.prompts.calls.size(), 1u);
+    EXPECT_EQ(empty.prompts.calls[0].text, "No Track available.");
+    EXPECT_EQ(empty.prompts.calls[0].style, 64);
+
+    PlayRig closed;
+    closed.commands.Exec();
+    EXPECT_EQ(closed.control.TrackName(), "") << "closing the list chooses nothing";
+    EXPECT_TRUE(closed.lines().empty());
+}
+
+TEST(Playback, CancelledInTheFirstStartDrawing) {
+    PlayRig rig;
+    rig.events.cancel = [] { return true; };
+    EXPECT_FALSE(rig.control.DrawTrack("River"));
+    EXPECT_TRUE(rig.lines().empty());
+    EXPECT_EQ(rig.count("StartDrawing"), 1);
+}
+
+TEST(Playback, TheSameRequestPausesAndResumes) {
+    PlayRig rig;
+    rig.control.setDelay(10);
+    rig.control.setBaseStep(30);
+    std::vector<std::string> captions;
+    bool paused = false, resumed = false;
+    rig.ui.onYield = [&] {
+        if (!paused && rig.lines().size() == 2) {
+            paused = true;
+            EXPECT_FALSE(rig.control.DrawTrack("Road")) << "a request during a playback only pauses it";
+            captions.push_back(rig.commands.State(Command::Exec).caption);
+        } else if (paused && !resumed) {
+            resumed = true;
+            const auto drawn = rig.lines().size();
+            rig.commands.Exec();
+            captions.push_back(rig.commands.State(Command::Exec).caption);
+            EXPECT_EQ(rig.lines().size(), drawn) << "nothing was drawn while paused";
+        }
+    };
+    EXPECT_TRUE(rig.control.DrawTrack("River"));
+    EXPECT_EQ(captions, (std::vector<std::string>{"Resume drawing in progress", "Abort drawing in progress"}));
+    EXPECT_EQ(rig.lines().back().x2, 400) << "the first branch went on to its end";
+    EXPECT_EQ(rig.commands.State(Command::Exec).caption, "Execute Track drawing");
+}
+
+TEST(Playback, CancellingDuringTheSecondOfThreeBranches) {
+    PlayRig rig;
+    rig.control.setDelay(10);
+    rig.control.setBaseStep(100);
+    rig.prompts.answers = {msgbox::Yes};
+    std::size_t clearedAt = 0;
+    rig.ui.onYield = [&] {
+        if (clearedAt == 0 && rig.lines().size() == 5) {  // branch 1 took 3 lines, branch 2 is under way
+            EXPECT_TRUE(rig.commands.State(Command::Cancel).enabled);
+            rig.commands.Cancel();
+            clearedAt = rig.surface.ops.size();
+        }
+    };
+    EXPECT_TRUE(rig.control.DrawTrack("River"));
+    ASSERT_GT(clearedAt, 0u);
+    ASSERT_EQ(rig.prompts.calls.size(), 1u);
+    EXPECT_EQ(rig.prompts.calls[0].text, "Are you sure you want to cancel the current drawing ?");
+    EXPECT_EQ(rig.prompts.calls[0].style, 292);
+    EXPECT_EQ(rig.prompts.calls[0].title, "Cancel drawing in progress");
+    EXPECT_EQ(rig.surface.ops[clearedAt - 1].kind, "Cls") << "the surface is cleared at once";
+    EXPECT_EQ(rig.surface.opsOf("Line").size(), 5u) << "nothing drawn after the cancel";
+    EXPECT_EQ(rig.count("StartDrawing"), 3) << "branch 3 is still loaded and announced";
+    EXPECT_EQ(rig.count("FinishDrawing"), 1) << "only branch 1 finished";
+    EXPECT_FALSE(rig.commands.State(Command::Cancel).enabled);
+}
+
+TEST(Playback, EscapeCancelsAndIsSwallowed) {
+    PlayRig rig;
+    rig.control.setDelay(10);
+    rig.prompts.answers = {msgbox::No};
+    std::int16_t escape = 27, other = 65;
+    rig.ui.onYield = [&] {
+        if (rig.lines().size() == 1 && escape == 27) {
+            rig.container().KeyDown(other);
+            rig.container().KeyDown(escape);
+        }
+    };
+    EXPECT_TRUE(rig.control.DrawTrack("River"));
+    EXPECT_EQ(escape, 0);
+    EXPECT_EQ(other, 65);
+    EXPECT_EQ(rig.prompts.calls.size(), 1u);
+    EXPECT_EQ(rig.count("FinishDrawing"), 3) << "answering No lets the playback go on";
+}
+
+TEST(Playback, DoubleClickOnTheMap) {
+    PlayRig rig;
+    rig.dialogs.onTrackList = Choose("River");
+    rig.container().DblClick();
+    EXPECT_EQ(rig.dialogs.listCaptions.size(), 1u) << "more than one track: the user chooses";
+    EXPECT_EQ(rig.count("FinishDrawing"), 3);
+
+    PlayRig single({{1, "Only", 1, 0, 0}, {2, "Only", 1, 9, 9}});
+    single.dialogs.onTrackList = Choose("Only");
+    single.container().DblClick();
+    EXPECT_EQ(single.count("FinishDrawing"), 1);
+
+    Rig missing;
+    missing.start(NewFolder());
+    missing.container().DblClick();
+    ASSERT_EQ(missing.prompts.calls.size(), 1u);
+    EXPECT_EQ(missing.prompts.calls[0].text, missing.host.folder + "Tesmo.mdb\r\rThe database doesn't exist in the path.");
+    EXPECT_EQ(missing.prompts.calls[0].style, 48);
+}
+
+TEST(TrackList, ViewAndDelete) {
+    TrackListDialog().ClosedByUser();  // the list is shared by the thread's controls
+    PlayRig rig;
+    rig.dialogs.onTrackList = Choose("Road");
+    rig.commands.View();
+    EXPECT_EQ(rig.dialogs.listCaptions.back(), "Available Tracks");
+    EXPECT_EQ(rig.control.TrackName(), "") << "viewing chooses nothing and the last choice was none";
+
+    rig.prompts.answers = {msgbox::No};
+    rig.commands.Remove();
+    EXPECT_EQ(rig.prompts.calls.back().text, "Are you sure to delete the Track  ''Road'' ?");
+    EXPECT_EQ(rig.prompts.calls.back().style, 292);
+    EXPECT_EQ(rig.prompts.calls.back().title, "Delete Track");
+    EXPECT_EQ(rig.control.TrackName(), "Road") << "No keeps the track and the name";
+
+    rig.dialogs.onTrackList = [](frmList& list) { list.OK(std::nullopt); };
+    rig.commands.View();
+    EXPECT_EQ(rig.control.TrackName(), "Road") << "OK on a viewed list keeps the last choice";
+
+    rig.dialogs.onTrackList = Choose("Road");
+    rig.prompts.answers = {msgbox::Yes};
+    rig.commands.Remove();
+    EXPECT_EQ(rig.control.TrackName(), "");
+    rig.dialogs.onTrackList = [](frmList& list) { list.ClosedByUser(); };
+    rig.commands.View();
+    EXPECT_EQ(rig.dialogs.listEntries.back(), std::vector<std::string>{"River"});
+}
+
+TEST(TrackList, OkWithoutASelectionKeepsTheChoosingDialogOpen) {
+    frmList list;
+    list.Load("Choose the Track", {"A", "B"}, "Exec");
+    EXPECT_FALSE(list.OK(std::nullopt));
+    EXPECT_TRUE(list.OK(1));
+    EXPECT_EQ(list.TrackName(), "B");
+    list.Load("Available Tracks", {"A", "B"}, "View");
+    EXPECT_TRUE(list.OK(std::nullopt));
+    EXPECT_EQ(list.TrackName(), "B");
+    list.ClosedByUser();
+    EXPECT_EQ(list.TrackName(), "");
+}
+
+TEST(Shutdown, ClosesTheConnection) {
+    PlayRig rig;
+    rig.container().Terminate();
+    EXPECT_FALSE(rig.control.DrawTrack("River")) << "no database after shutdown";
+}
+
+}  // namespace
+}  // namespace tesmo::test

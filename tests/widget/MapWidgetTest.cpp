@@ -1,0 +1,126 @@
+// Map mode offscreen: a track played onto the surface, the track list driven with QTest,
+// and a widget deleted during a playback.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "sqlite/SqliteConnection.h"
+#include "tesmo/TesmoWidget.h"
+
+namespace tesmo {
+namespace {
+
+// A database folder with one three-branch track and a second one, used by the widgets
+// created while it lives.
+class TrackFolder {
+public:
+    TrackFolder() {
+        const std::string path = folder_.filePath(QStringLiteral("Tesmo.mdb")).toStdString();
+        CreateTrackDatabase(path);
+        SqliteConnection c;
+        c.Open("data source=" + path + ";");
+        for (const char* row : {"1,'Coast',1,300,300", "2,'Coast',1,6000,300", "3,'Coast',2,6000,300",
+                                "4,'Coast',2,6000,4000", "5,'Coast',3,300,4000", "6,'Coast',3,6000,4000",
+                                "1,'Inland',1,1000,1000", "2,'Inland',1,2000,2000"})
+            c.Execute(std::string("INSERT INTO TESMO VALUES (") + row + ")");
+        TesmoWidget::setDefaultAppFolder(folder_.path());
+    }
+    ~TrackFolder() { TesmoWidget::setDefaultAppFolder(previous_); }
+
+private:
+    QString previous_ = QString::fromStdString(std::string());
+    QTemporaryDir folder_;
+};
+
+// Runs `action` on the track list once it is on screen (polling, so that it does not
+// matter which event loop shows it).
+void OnTrackList(std::function<void(QWidget*)> action) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, action] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog->objectName() != "frmList" || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        action(dialog);
+    });
+    poll->start(5);
+}
+
+int CountColor(const QImage& image, const QColor& color) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == color;
+    return n;
+}
+
+TEST(MapWidget, PlaysATrackInTrackColor) {
+    TrackFolder folder;
+    TesmoWidget w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.control().setTrackColor(0x00C000);
+    w.control().setDrawWidth(2);
+    int finished = 0;
+    QObject::connect(&w, &TesmoWidget::FinishDrawing, [&] { ++finished; });
+    ASSERT_TRUE(w.control().DrawTrack("Coast"));
+    EXPECT_EQ(finished, 3);
+    QApplication::processEvents();
+    const QImage shot = w.surface()->grab().toImage();
+    EXPECT_GT(CountColor(shot, QColor(0, 0xC0, 0)), 2 * (380 + 246)) << "three branches, two pixels wide";
+    EXPECT_EQ(shot.pixelColor(20, 20 + 120), QColor(0xC0, 0xC0, 0xFF)) << "off the track: the background";
+}
+
+TEST(MapWidget, TheTrackListChoosesWithOkOrADoubleClick) {
+    TrackFolder folder;
+    TesmoWidget w;
+    w.show();
+    QStringList entries;
+    OnTrackList([&](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Choose the Track");
+        auto* list = dialog->findChild<QListWidget*>("lstTratto");
+        auto* ok = dialog->findChild<QPushButton*>("btnOK");
+        ASSERT_TRUE(list && ok);
+        for (int i = 0; i < list->count(); ++i) entries << list->item(i)->text();
+        QTest::mouseClick(ok, Qt::LeftButton);
+        EXPECT_TRUE(dialog->isVisible()) << "OK with nothing selected keeps the list open";
+        list->setCurrentRow(1);
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    EXPECT_TRUE(w.control().DrawTrack(""));
+    EXPECT_EQ(entries, (QStringList{"Coast", "Inland"}));
+    EXPECT_EQ(w.control().TrackName(), "Inland");
+
+    OnTrackList([&](QWidget* dialog) {
+        auto* list = dialog->findChild<QListWidget*>("lstTratto");
+        const QRect first = list->visualItemRect(list->item(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first.center());
+    });
+    QTest::mouseDClick(w.surface(), Qt::LeftButton);
+    EXPECT_EQ(w.control().TrackName(), "Coast");
+
+    OnTrackList([](QWidget* dialog) { dialog->close(); });
+    QTest::mouseDClick(w.surface(), Qt::LeftButton);
+    EXPECT_EQ(w.control().TrackName(), "") << "closing the window chooses nothing";
+}
+
+TEST(MapWidget, DeletedDuringAPlayback) {
+    TrackFolder folder;
+    auto* w = new TesmoWidget;
+    w->show();
+    ucTesmo& c = w->control();
+    c.setDelay(20);
+    c.setBaseStep(60);
+    QTimer::singleShot(150, [w] { delete w; });
+    EXPECT_TRUE(c.DrawTrack("Coast"));
+    QTest::qWait(10);
+}
+
+}  // namespace
+}  // namespace tesmo
