@@ -6,13 +6,16 @@
 #include <QTabWidget>
 
 #include "ChartView.h"
+#include "MapView.h"
 #include "PropertyPanel.h"
 
 DemoWindow::DemoWindow() {
     setWindowTitle(tr("Tesmo demo"));
     tabs_ = new QTabWidget(this);
     chartView_ = new ChartView(tabs_);
+    mapView_ = new MapView(tabs_);
     tabs_->addTab(chartView_, tr("Chart"));
+    tabs_->addTab(mapView_, tr("Map"));
     setCentralWidget(tabs_);
 
     auto* properties = new QDockWidget(tr("Properties"), this);
@@ -27,12 +30,14 @@ DemoWindow::DemoWindow() {
 
     connect(panel, &PropertyPanel::failed, this, [this](const QString& m) { statusBar()->showMessage(m, 5000); });
     connect(chartView_, &ChartView::status, this, [this](const QString& m) { statusBar()->showMessage(m); });
+    connect(mapView_, &MapView::status, this, [this](const QString& m) { statusBar()->showMessage(m); });
     watch(chartView_->chart(), tr("Chart"));
+    watch(mapView_->map(), tr("Map"));
     resize(1200, 760);
 }
 
 tesmo::TesmoWidget& DemoWindow::current() {
-    return static_cast<ChartView*>(tabs_->currentWidget())->chart();
+    return *tabs_->currentWidget()->findChild<tesmo::TesmoWidget*>();
 }
 
 void DemoWindow::showView(QWidget* view) {

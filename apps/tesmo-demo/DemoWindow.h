@@ -5,6 +5,7 @@
 #include "tesmo/TesmoWidget.h"
 
 class ChartView;
+class MapView;
 class QListWidget;
 class QTabWidget;
 
@@ -15,6 +16,7 @@ class DemoWindow : public QMainWindow {
 public:
     DemoWindow();
     ChartView& chartView() { return *chartView_; }
+    MapView& mapView() { return *mapView_; }
     tesmo::TesmoWidget& current();
     void showView(QWidget* view);
     void log(const QString& line);
@@ -24,5 +26,6 @@ private:
 
     QTabWidget* tabs_;
     ChartView* chartView_;
+    MapView* mapView_;
     QListWidget* log_;
 };

@@ -7,6 +7,7 @@
 
 #include "ChartView.h"
 #include "DemoWindow.h"
+#include "MapView.h"
 
 namespace {
 
@@ -22,6 +23,11 @@ void Tour(DemoWindow& window, const QString& dir) {
     Save(window, dir, QStringLiteral("tesmo-scale.png"));
     chart.draw();
     Save(window, dir, QStringLiteral("tesmo-chart.png"));
+
+    MapView& map = window.mapView();
+    window.showView(&map);
+    for (const char* track : {"Coastal Ferry", "Smugglers' Path", "River Run"}) map.play(QString::fromLatin1(track));
+    Save(window, dir, QStringLiteral("tesmo-map.png"));
 }
 
 }  // namespace
@@ -29,6 +35,8 @@ void Tour(DemoWindow& window, const QString& dir) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tesmo-demo"));
+    // The sample track database is built next to the demo.
+    tesmo::TesmoWidget::setDefaultAppFolder(QCoreApplication::applicationDirPath());
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption shots(QStringLiteral("screenshots"),

@@ -96,7 +96,6 @@ QPainter& QtSurface::painter() {
     if (!painter_) {
         painter_.emplace(&image_);
         painter_->setRenderHint(QPainter::Antialiasing, false);
-        penColor_ = -1;
     }
     return *painter_;
 }
@@ -104,6 +103,8 @@ QPainter& QtSurface::painter() {
 void QtSurface::endPainting() {
     drawPending();
     painter_.reset();
+    // The next painter starts with its own default pen.
+    penColor_ = -1;
 }
 
 void QtSurface::setPen(std::int32_t color) {

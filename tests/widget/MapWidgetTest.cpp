@@ -66,6 +66,9 @@ TEST(MapWidget, PlaysATrackInTrackColor) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.control().setTrackColor(0x00C000);
     w.control().setDrawWidth(2);
+    // Animated, so that the screen is updated between steps.
+    w.control().setDelay(1);
+    w.control().setBaseStep(300);
     int finished = 0;
     QObject::connect(&w, &TesmoWidget::FinishDrawing, [&] { ++finished; });
     ASSERT_TRUE(w.control().DrawTrack("Coast"));
@@ -74,6 +77,7 @@ TEST(MapWidget, PlaysATrackInTrackColor) {
     const QImage shot = w.surface()->grab().toImage();
     EXPECT_GT(CountColor(shot, QColor(0, 0xC0, 0)), 2 * (380 + 246)) << "three branches, two pixels wide";
     EXPECT_EQ(shot.pixelColor(20, 20 + 120), QColor(0xC0, 0xC0, 0xFF)) << "off the track: the background";
+    EXPECT_EQ(CountColor(shot, Qt::black), 0) << "no step drawn with a painter's default pen";
 }
 
 TEST(MapWidget, TheTrackListChoosesWithOkOrADoubleClick) {

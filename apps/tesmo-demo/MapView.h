@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+#include "tesmo/TesmoWidget.h"
+
+class QComboBox;
+
+// Tracks of the sample database played over a drawn map.
+class MapView : public QWidget {
+    Q_OBJECT
+public:
+    explicit MapView(QWidget* parent = nullptr);
+    tesmo::TesmoWidget& map() { return *map_; }
+    // Plays a stored track; returns when it is done, stopped or paused.
+    void play(const QString& name);
+
+signals:
+    void status(const QString& message);
+
+private:
+    tesmo::TesmoWidget* map_;
+    QComboBox* tracks_;
+};

@@ -1,0 +1,196 @@
+#include "TrackTool.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+#include "sqlite/SqliteConnection.h"
+#include "tesmo/Error.h"
+#include "tracks/TrackStore.h"
+#include "tracks/Transaction.h"
+
+namespace tesmo::tool {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tesmo-tracks COMMAND ...\n"
+    "\n"
+    "  init FILE              create an empty track database\n"
+    "  list FILE              print each track with its number of branches and points\n"
+    "  export FILE NAME       write a track as CSV (ramo,ordinale,X,Y) to standard output\n"
+    "  import FILE CSV NAME   add the branches of a CSV file (ramo,ordinale,X,Y) to a track,\n"
+    "                         after its existing branches; all or nothing\n"
+    "  --help                 show this text\n";
+
+// A failure to report to the user, with the exit status it gives.
+struct Failure {
+    std::string message;
+};
+
+struct CsvPoint {
+    long branch;
+    long ordinal;
+    float x;
+    float y;
+};
+
+std::string Quoted(const std::string& name) {
+    return "'" + TrackStore::EscapeQuotes(name) + "'";
+}
+
+std::string Number(float value) {
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+std::string Trim(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(" \t\r") - first + 1);
+}
+
+template <typename T>
+bool Parse(const std::string& text, T& value) {
+    const std::string t = Trim(text);
+    const char* begin = t.data() + (!t.empty() && t[0] == '+');
+    const auto result = std::from_chars(begin, t.data() + t.size(), value);
+    return !t.empty() && result.ec == std::errc{} && result.ptr == t.data() + t.size();
+}
+
+std::vector<CsvPoint> ReadCsv(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) throw Failure{path + ": cannot be read"};
+    std::vector<CsvPoint> points;
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        line = Trim(line);
+        if (line.empty()) continue;
+        std::vector<std::string> fields;
+        std::stringstream parts(line);
+        for (std::string field; std::getline(parts, field, ',');) fields.push_back(field);
+        if (number == 1 && !fields.empty() && Trim(fields[0]) == "ramo") continue;
+        const std::string where = path + ":" + std::to_string(number) + ": ";
+        if (fields.size() != 4) throw Failure{where + "expected 4 fields (ramo,ordinale,X,Y), found " +
+                                              std::to_string(fields.size())};
+        CsvPoint p{};
+        if (!Parse(fields[0], p.branch) || p.branch < 1 || p.branch > 32767)
+            throw Failure{where + "ramo must be a whole number from 1 to 32767"};
+        if (!Parse(fields[1], p.ordinal) || p.ordinal < INT32_MIN || p.ordinal > INT32_MAX)
+            throw Failure{where + "ordinale must be a 32-bit whole number"};
+        if (!Parse(fields[2], p.x) || !Parse(fields[3], p.y) || !std::isfinite(p.x) || !std::isfinite(p.y))
+            throw Failure{where + "X and Y must be numbers"};
+        points.push_back(p);
+    }
+    if (points.empty()) throw Failure{path + ": no points"};
+    return points;
+}
+
+std::unique_ptr<Connection> OpenFile(const std::string& path) {
+    auto connection = std::make_unique<SqliteConnection>();
+    connection->Open("data source=" + path + ";");
+    return connection;
+}
+
+int Init(const std::vector<std::string>& args, std::ostream& out) {
+    CreateTrackDatabase(args.at(1));
+    out << "created " << args[1] << "\n";
+    return 0;
+}
+
+int List(const std::vector<std::string>& args, std::ostream& out) {
+    const auto db = OpenFile(args.at(1));
+    auto rows = db->OpenRecordSet(
+        "SELECT tratto, COUNT(DISTINCT ramo) AS branches, COUNT(*) AS points FROM TESMO GROUP BY tratto ORDER BY tratto");
+    for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext())
+        out << rows->Field("tratto").toString() << "\t" << rows->Field("branches").toString() << " branches\t"
+            << rows->Field("points").toString() << " points\n";
+    return 0;
+}
+
+int Export(const std::vector<std::string>& args, std::ostream& out) {
+    const auto db = OpenFile(args.at(1));
+    auto rows = db->OpenRecordSet("SELECT ramo,ordinale,X,Y FROM TESMO WHERE tratto=" + Quoted(args.at(2)) +
+                                 " ORDER BY ramo, ordinale");
+    if (rows->RecordCount() == 0) throw Failure{"no track named '" + args[2] + "'"};
+    out << "ramo,ordinale,X,Y\n";
+    for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext())
+        out << rows->Field("ramo").toString() << "," << rows->Field("ordinale").toString() << ","
+            << Number(static_cast<float>(rows->Field("X").toDouble())) << ","
+            << Number(static_cast<float>(rows->Field("Y").toDouble())) << "\n";
+    return 0;
+}
+
+int Import(const std::vector<std::string>& args, std::ostream& out) {
+    const std::string name = Trim(args.at(3));
+    if (name.empty()) throw Failure{"the track name is empty"};
+    std::vector<CsvPoint> points = ReadCsv(args.at(2));
+    std::stable_sort(points.begin(), points.end(), [](const CsvPoint& a, const CsvPoint& b) {
+        return a.branch != b.branch ? a.branch < b.branch : a.ordinal < b.ordinal;
+    });
+
+    const auto db = OpenFile(args.at(1));
+    Transaction transaction(*db);
+    long highest = 0, ordinal = 0;
+    auto branches = db->OpenRecordSet("SELECT MAX(ramo) AS high, MAX(ordinale) AS last FROM TESMO WHERE tratto=" +
+                                     Quoted(name) + " AND ramo=(SELECT MAX(ramo) FROM TESMO WHERE tratto=" +
+                                     Quoted(name) + ")");
+    if (!branches->AtEnd() && !branches->Field("high").isEmpty()) {
+        highest = static_cast<long>(branches->Field("high").toDouble());
+        ordinal = static_cast<long>(branches->Field("last").toDouble());
+    }
+    std::map<long, long> newBranch;
+    for (const CsvPoint& p : points) newBranch.emplace(p.branch, 0);
+    long next = highest;
+    for (auto& [csvBranch, branch] : newBranch) branch = ++next;
+    if (next > 32767) throw Failure{"a track has at most 32767 branches"};
+    for (const CsvPoint& p : points) {
+        if (ordinal == INT32_MAX) throw Failure{"the ordinals would pass the 32-bit limit"};
+        db->Execute("INSERT INTO TESMO VALUES (" + std::to_string(++ordinal) + "," + Quoted(name) + "," +
+                   std::to_string(newBranch[p.branch]) + "," + Number(p.x) + "," + Number(p.y) + ")");
+    }
+    transaction.Commit();
+    out << "imported " << points.size() << " points into '" << name << "' as branch"
+        << (newBranch.size() > 1 ? "es " + std::to_string(highest + 1) + "-" : std::string(" ")) << next << "\n";
+    return 0;
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::string command = args.empty() ? "" : args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << kUsage;
+        return 0;
+    }
+    const struct {
+        const char* name;
+        std::size_t arguments;
+        int (*run)(const std::vector<std::string>&, std::ostream&);
+    } commands[] = {{"init", 1, Init}, {"list", 1, List}, {"export", 2, Export}, {"import", 3, Import}};
+    for (const auto& c : commands) {
+        if (command != c.name) continue;
+        if (args.size() != c.arguments + 1) {
+            err << "tesmo-tracks " << command << ": wrong number of arguments\n" << kUsage;
+            return 2;
+        }
+        try {
+            return c.run(args, out);
+        } catch (const Failure& f) {
+            err << "tesmo-tracks " << command << ": " << f.message << "\n";
+        } catch (const Error& e) {
+            err << "tesmo-tracks " << command << ": " << e.description() << "\n";
+        }
+        return 1;
+    }
+    err << (command.empty() ? std::string("tesmo-tracks: no command given\n")
+                            : "tesmo-tracks: unknown command '" + command + "'\n")
+        << kUsage;
+    return 2;
+}
+
+}  // namespace tesmo::tool
