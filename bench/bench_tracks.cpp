@@ -1,0 +1,144 @@
+// Map mode: loading a branch against the sqlite3 shell running the same query, and the
+// cost and precision of the pause between playback steps.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+
+#include "core/ControlState.h"
+#include "fakes/Fakes.h"
+#include "fakes/TrackDatabase.h"
+#include "menus/Menus.h"
+#include "qt/QtUiLoop.h"
+#include "tracks/TrackStore.h"
+
+namespace tesmo::test {
+namespace {
+
+// One folder whose database holds a branch of 100,000 rows and one of 1,000,000.
+const std::string& BigDatabase() {
+    static const std::string folder = [] {
+        const std::string f = DatabaseWith({});
+        for (auto [name, rows] : {std::pair{"Big100k", 100000}, std::pair{"Big1M", 1000000}})
+            RunStatement(f, "INSERT INTO TESMO WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " +
+                                std::to_string(rows) + ") SELECT i, '" + name + "', 1, i % 9000, i % 6000 FROM n");
+        return f;
+    }();
+    return folder;
+}
+
+std::string Query(const std::string& name) {
+    return "SELECT ordinale,X,Y FROM tesmo WHERE tratto='" + name + "' and ramo=1 ORDER BY ordinale";
+}
+
+double Seconds(std::chrono::steady_clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
+
+void BM_LoadBranch(benchmark::State& state) {
+    const std::string name = state.range(0) == 100000 ? "Big100k" : "Big1M";
+    FakePorts fakes;
+    ControlState s;
+    Menus menus(s);
+    TrackStore store(s, fakes.ports, menus);
+    s.AppFolder = BigDatabase();
+    store.OpenDatabase();
+    s.TrackName = name;
+    double ours = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        if (!store.LoadBranch(1)) state.SkipWithError(s.ControlError.c_str());
+        ours += Seconds(std::chrono::steady_clock::now() - start);
+    }
+    ours /= static_cast<double>(state.iterations());
+
+    // The shell's time for the same statement on the same file, its output thrown away.
+    const std::string command = "sqlite3 '" + BigDatabase() + "Tesmo.mdb' \"" + Query(name) + "\" > /dev/null";
+    double shell = 1e9;
+    for (int i = 0; i < 3; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        if (std::system(command.c_str()) != 0) state.SkipWithError("sqlite3 shell failed");
+        shell = std::min(shell, Seconds(std::chrono::steady_clock::now() - start));
+    }
+    state.counters["shell_ms"] = shell * 1000;
+    state.counters["ratio_to_shell"] = ours / shell;
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_LoadBranch)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// A surface that notes when each step of a drawing arrives.
+struct TimedSurface : FakeSurface {
+    std::vector<double> stepTimes;
+    const Clock* clock = nullptr;
+    void Line(float x1, float y1, float x2, float y2, std::int32_t color) override {
+        stepTimes.push_back(clock->NowMs());
+        FakeSurface::Line(x1, y1, x2, y2, color);
+    }
+};
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+void BM_PlaybackDelay50(benchmark::State& state) {
+    const std::string folder = DatabaseWith({{1, "Segment", 1, 100, 100}, {2, "Segment", 1, 700, 100}});
+    TimedSurface surface;
+    FakePrompts prompts;
+    FakeHost host;
+    host.folder = folder;
+    SystemClock clock;
+    surface.clock = &clock;
+    ReentryGate gate;
+    QtUiLoop ui(clock, gate);
+    FakeLocale locale;
+    FakeDialogs dialogs;
+    RecordingEvents events;
+    SqliteEngine database;
+    ucTesmo control(Ports{surface, prompts, host, ui, clock, locale, dialogs, events, database});
+    Container container(control);
+    container.Initialize();
+    container.InitProperties();
+    container.StartRunTime();
+    control.setBaseStep(30);
+    control.setDelay(50);
+
+    std::vector<double> waits;
+    double cpu = 0, wall = 0;
+    for (auto _ : state) {
+        surface.stepTimes.clear();
+        const double cpuStart = CpuSeconds();
+        const double wallStart = clock.NowMs();
+        control.DrawTrack("Segment");
+        cpu += CpuSeconds() - cpuStart;
+        wall += (clock.NowMs() - wallStart) / 1000;
+        double previous = wallStart;
+        for (double t : surface.stepTimes) {
+            waits.push_back(t - previous);
+            previous = t;
+        }
+    }
+    std::sort(waits.begin(), waits.end());
+    state.counters["steps"] = static_cast<double>(surface.stepTimes.size());
+    state.counters["cpu_percent_of_wall"] = 100 * cpu / wall;
+    state.counters["median_wait_ms"] = waits.empty() ? 0 : waits[waits.size() / 2];
+    state.counters["max_wait_ms"] = waits.empty() ? 0 : waits.back();
+}
+BENCHMARK(BM_PlaybackDelay50)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tesmo::test
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
