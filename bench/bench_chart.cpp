@@ -143,12 +143,3 @@ void BM_SetScaleUnit(benchmark::State& state) {
 BENCHMARK(BM_SetScaleUnit)->Args({0, 0})->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

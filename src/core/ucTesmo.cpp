@@ -6,19 +6,10 @@
 #include "core/Corrections.h"
 #include "core/Layout.h"
 #include "support/Conversions.h"
+#include "support/Text.h"
 #include "tesmo/Error.h"
 
 namespace tesmo {
-namespace {
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-}  // namespace
-
 ucTesmo::ucTesmo(const Ports& ports) : d(std::make_unique<Impl>(ports)) {}
 
 ucTesmo::~ucTesmo() = default;

@@ -2,18 +2,13 @@
 #include "core/ControlImpl.h"
 #include "support/NumberFormat.h"
 #include "support/SharedValues.h"
+#include "support/Text.h"
 #include "tesmo/Error.h"
 
 namespace tesmo {
 namespace {
 
 constexpr char kCR = '\r';
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // The value of a coordinate compared with the bounds: as a date on a date axis.
 double ComparedValue(const Variant& value, bool asDate) {

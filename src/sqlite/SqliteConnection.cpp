@@ -18,11 +18,6 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-struct StatementDeleter {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
-
 }  // namespace
 
 SqliteConnection::~SqliteConnection() {
@@ -77,14 +72,19 @@ void SqliteConnection::Close() {
     depth_ = 0;
 }
 
-void SqliteConnection::Execute(const std::string& statement) {
+std::unique_ptr<sqlite3_stmt, void (*)(sqlite3_stmt*)> SqliteConnection::Prepare(const std::string& statement) const {
     const char* tail = nullptr;
     sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(handle(), statement.c_str(), static_cast<int>(statement.size()), &raw, &tail) != SQLITE_OK)
         Fail();
-    Statement prepared(raw);
+    std::unique_ptr<sqlite3_stmt, void (*)(sqlite3_stmt*)> prepared(raw, [](sqlite3_stmt* s) { sqlite3_finalize(s); });
     if (!Trim(tail ? std::string_view(tail) : std::string_view{}).empty())
         throw Error(kEngineFailure, "Characters found after end of SQL statement.");
+    return prepared;
+}
+
+void SqliteConnection::Execute(const std::string& statement) {
+    const auto prepared = Prepare(statement);
     while (true) {
         const int rc = sqlite3_step(prepared.get());
         if (rc == SQLITE_DONE) return;
@@ -93,13 +93,7 @@ void SqliteConnection::Execute(const std::string& statement) {
 }
 
 std::unique_ptr<RecordSet> SqliteConnection::OpenRecordSet(const std::string& statement) {
-    const char* tail = nullptr;
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(handle(), statement.c_str(), static_cast<int>(statement.size()), &raw, &tail) != SQLITE_OK)
-        Fail();
-    Statement prepared(raw);
-    if (!Trim(tail ? std::string_view(tail) : std::string_view{}).empty())
-        throw Error(kEngineFailure, "Characters found after end of SQL statement.");
+    const auto prepared = Prepare(statement);
     return std::make_unique<SqliteRecordSet>(prepared.get());
 }
 

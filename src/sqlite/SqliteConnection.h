@@ -1,11 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "surface/Database.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace tesmo {
 
@@ -31,6 +33,8 @@ public:
 
 private:
     sqlite3* handle() const;
+    // The compiled statement; a text holding more than one statement is refused.
+    std::unique_ptr<sqlite3_stmt, void (*)(sqlite3_stmt*)> Prepare(const std::string& statement) const;
     [[noreturn]] void Fail() const;
 
     sqlite3* db_ = nullptr;

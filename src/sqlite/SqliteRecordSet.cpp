@@ -2,21 +2,13 @@
 
 #include <sqlite3.h>
 
-#include <cctype>
 #include <limits>
 
+#include "support/Text.h"
 #include "tesmo/Error.h"
 
 namespace tesmo {
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
 
 [[noreturn]] void NoCurrentRow() {
     throw Error(3021, "Either BOF or EOF is True, or the current record has been deleted.");
@@ -81,7 +73,7 @@ const SqliteRecordSet::Column& SqliteRecordSet::ColumnNamed(const std::string& n
     // Rows are read field after field in the same order: try the next column first.
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         const std::size_t at = (lastColumn_ + i) % columns_.size();
-        if (SameName(columns_[at].name, name)) {
+        if (EqualsIgnoringCase(columns_[at].name, name)) {
             lastColumn_ = (at + 1) % columns_.size();
             return columns_[at];
         }

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 
 #include "core/ControlCore.h"
 #include "core/ControlState.h"
 #include "menus/Menus.h"
 #include "support/Conversions.h"
+#include "support/Text.h"
 #include "surface/Ports.h"
 #include "tesmo/Error.h"
 #include "tracks/clsInterpol.h"
@@ -17,12 +17,6 @@ namespace tesmo {
 namespace {
 
 constexpr std::int32_t kMarkerColor = 255;
-
-bool SameName(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 }  // namespace
 
@@ -38,7 +32,7 @@ bool PathAnimation::DrawPath() {
     Surface& surface = ports_.surface;
     try {
         // Replaying the track asked for last starts on a clean map; another track is drawn over it.
-        if (s_.MapStyle == 0 && !s_.TrackName.empty() && SameName(s_.TrackName, s_.PreviousTrackName) &&
+        if (s_.MapStyle == 0 && !s_.TrackName.empty() && EqualsIgnoringCase(s_.TrackName, s_.PreviousTrackName) &&
             (s_.BranchCount == 1 || (s_.BranchCount > 1 && s_.BranchIndex == 1)))
             surface.Cls();
         s_.ControlError.clear();

@@ -3,6 +3,7 @@
 #include "core/ControlCore.h"
 #include "core/ControlState.h"
 #include "menus/Menus.h"
+#include "support/Text.h"
 #include "surface/Ports.h"
 #include "tesmo/Error.h"
 #include "tracks/PathAnimation.h"
@@ -11,12 +12,6 @@
 
 namespace tesmo {
 namespace {
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 constexpr std::int16_t kEscape = 27;
 

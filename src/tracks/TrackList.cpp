@@ -1,25 +1,13 @@
 #include "tracks/TrackList.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "core/ControlState.h"
+#include "support/Text.h"
 #include "surface/Ports.h"
 #include "tesmo/Error.h"
 #include "tracks/TrackStore.h"
 #include "tracks/frmList.h"
 
 namespace tesmo {
-namespace {
-
-bool SameText(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-}  // namespace
-
 std::string TrackList::ChooseTrack(const std::string& title) {
     try {
         std::vector<std::string> names = store_.ListTracks();
@@ -28,7 +16,7 @@ std::string TrackList::ChooseTrack(const std::string& title) {
             return {};
         }
         frmList& dialog = TrackListDialog();
-        dialog.Load(title, std::move(names), SameText(title, "Available Tracks") ? "View" : "Exec");
+        dialog.Load(title, std::move(names), EqualsIgnoringCase(title, "Available Tracks") ? "View" : "Exec");
         ports_.dialogs.ShowTrackList(dialog, s_.Topmost);
         dialog.Unload();
         return dialog.TrackName();

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "core/Container.h"
+#include "support/SharedValues.h"
 #include "sqlite/SqliteConnection.h"
 #include "surface/Ports.h"
 #include "tesmo/ucTesmo.h"
@@ -193,6 +196,16 @@ public:
     void StartDrawing(bool& Cancel) override;
     void FinishDrawing() override { raised.push_back("FinishDrawing"); }
     void ChangeScaleSetting(bool Redraw) override;
+};
+
+// Restores the thread's shared locale values after a test that changes them.
+class SharedValuesTest : public ::testing::Test {
+protected:
+    void SetUp() override { saved_ = Shared(); }
+    void TearDown() override { Shared() = saved_; }
+
+private:
+    SharedValues saved_;
 };
 
 // A picture of one pixel.

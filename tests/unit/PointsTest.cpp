@@ -20,12 +20,7 @@ int ErrorOf(const std::function<void()>& call, std::string* description = nullpt
     return 0;
 }
 
-class PointKeys : public ::testing::Test {
-protected:
-    void SetUp() override { saved_ = Shared(); }
-    void TearDown() override { Shared() = saved_; }
-    SharedValues saved_;
-};
+using PointKeys = SharedValuesTest;
 
 TEST_F(PointKeys, BuiltFromTheCoordinatesWhateverTheLocale) {
     for (const char* decimal : {".", ","}) {

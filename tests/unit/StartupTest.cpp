@@ -10,12 +10,7 @@
 namespace tesmo::test {
 namespace {
 
-class SharedValuesGuard : public ::testing::Test {
-protected:
-    void SetUp() override { saved_ = Shared(); }
-    void TearDown() override { Shared() = saved_; }
-    SharedValues saved_;
-};
+using SharedValuesGuard = SharedValuesTest;
 
 TEST(LocaleDetection, DateOrderFromTheShortDateOf31March1999) {
     const struct {

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "fakes/Fakes.h"
 #include "support/DateText.h"
 #include "support/DayNumber.h"
 #include "support/NumberFormat.h"
@@ -170,12 +171,7 @@ TEST(FormatDate, Patterns) {
         EXPECT_EQ(ReadDate(FormatDate(day, pattern), OrderOfPattern(pattern)), day) << pattern;
 }
 
-class VariantText : public ::testing::Test {
-protected:
-    void SetUp() override { saved_ = Shared(); }
-    void TearDown() override { Shared() = saved_; }
-    SharedValues saved_;
-};
+using VariantText = test::SharedValuesTest;
 
 TEST_F(VariantText, FollowsTheSharedLocaleValues) {
     Shared().DecimalSeparator = ",";
