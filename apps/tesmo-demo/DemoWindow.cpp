@@ -28,6 +28,7 @@ DemoWindow::DemoWindow() {
     events->setWidget(log_);
     addDockWidget(Qt::RightDockWidgetArea, events);
 
+    connect(tabs_, &QTabWidget::currentChanged, panel, &PropertyPanel::refresh);
     connect(panel, &PropertyPanel::failed, this, [this](const QString& m) { statusBar()->showMessage(m, 5000); });
     connect(chartView_, &ChartView::status, this, [this](const QString& m) { statusBar()->showMessage(m); });
     connect(mapView_, &MapView::status, this, [this](const QString& m) { statusBar()->showMessage(m); });

@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "tesmo/Error.h"
@@ -59,36 +60,33 @@ PropertyPanel::PropertyPanel(std::function<tesmo::TesmoWidget&()> target, QWidge
     form->addRow(QString(), colorButton(tr("Title colour"), &ucTesmo::TitleColor, &ucTesmo::setTitleColor));
     form->addRow(QString(), colorButton(tr("Track colour"), &ucTesmo::TrackColor, &ucTesmo::setTrackColor));
 
-    auto* border = new QComboBox(this);
+    auto* border = border_ = new QComboBox(this);
     border->addItems({tr("None"), tr("Fixed Single")});
     connect(border, &QComboBox::currentIndexChanged, this, [this](int index) {
         apply([&](ucTesmo& c) { c.setBorderStyle(static_cast<tesmo::enBorderStyle>(index)); });
     });
     form->addRow(tr("BorderStyle"), border);
 
-    auto* drawWidth = new QSpinBox(this);
+    auto* drawWidth = drawWidth_ = new QSpinBox(this);
     drawWidth->setRange(0, 50);
-    drawWidth->setValue(1);
     connect(drawWidth, &QSpinBox::valueChanged, this,
             [this](int w) { apply([&](ucTesmo& c) { c.setDrawWidth(static_cast<std::int16_t>(w)); }); });
     form->addRow(tr("DrawWidth"), drawWidth);
 
-    auto* width = new QSpinBox(this);
-    auto* height = new QSpinBox(this);
+    auto* width = width_ = new QSpinBox(this);
+    auto* height = height_ = new QSpinBox(this);
     for (QSpinBox* box : {width, height}) {
         box->setRange(0, 40000);
         box->setSingleStep(300);
         box->setSuffix(tr(" twips"));
     }
-    width->setValue(9600);
-    height->setValue(6200);
     connect(width, &QSpinBox::editingFinished, this, [this, width] { apply([&](ucTesmo& c) { c.setWidth(width->value()); }); });
     connect(height, &QSpinBox::editingFinished, this,
             [this, height] { apply([&](ucTesmo& c) { c.setHeight(height->value()); }); });
     form->addRow(tr("Width"), width);
     form->addRow(tr("Height"), height);
 
-    auto* autoSize = new QCheckBox(tr("fit the control to its picture"), this);
+    auto* autoSize = autoSize_ = new QCheckBox(tr("fit the control to its picture"), this);
     connect(autoSize, &QCheckBox::toggled, this, [this](bool on) { apply([&](ucTesmo& c) { c.setAutoSize(on); }); });
     form->addRow(tr("AutoSize"), autoSize);
 
@@ -104,4 +102,17 @@ PropertyPanel::PropertyPanel(std::function<tesmo::TesmoWidget&()> target, QWidge
     auto* about = new QPushButton(tr("About..."), this);
     connect(about, &QPushButton::clicked, this, [this] { target_().control().About(); });
     form->addRow(QString(), about);
+    refresh();
+}
+
+void PropertyPanel::refresh() {
+    ucTesmo& c = target_().control();
+    const QSignalBlocker blockers[] = {QSignalBlocker(title_), QSignalBlocker(border_), QSignalBlocker(drawWidth_),
+                                       QSignalBlocker(width_), QSignalBlocker(height_), QSignalBlocker(autoSize_)};
+    title_->setText(QString::fromStdString(c.Title()));
+    border_->setCurrentIndex(static_cast<int>(c.BorderStyle()));
+    drawWidth_->setValue(c.DrawWidth());
+    width_->setValue(c.Width());
+    height_->setValue(c.Height());
+    autoSize_->setChecked(c.AutoSize());
 }

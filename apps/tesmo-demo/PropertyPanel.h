@@ -5,7 +5,10 @@
 
 #include "tesmo/TesmoWidget.h"
 
+class QCheckBox;
+class QComboBox;
 class QLineEdit;
+class QSpinBox;
 
 // Edits the appearance of the control in view: title, colours, border, size, line width,
 // picture.
@@ -13,6 +16,9 @@ class PropertyPanel : public QWidget {
     Q_OBJECT
 public:
     PropertyPanel(std::function<tesmo::TesmoWidget&()> target, QWidget* parent = nullptr);
+
+    // Shows the values of the control now in view.
+    void refresh();
 
 signals:
     void failed(const QString& message);
@@ -26,4 +32,9 @@ private:
 
     std::function<tesmo::TesmoWidget&()> target_;
     QLineEdit* title_ = nullptr;
+    QComboBox* border_ = nullptr;
+    QSpinBox* drawWidth_ = nullptr;
+    QSpinBox* width_ = nullptr;
+    QSpinBox* height_ = nullptr;
+    QCheckBox* autoSize_ = nullptr;
 };

@@ -37,6 +37,7 @@ public:
     // The folder where controls created afterwards look for their track database, instead
     // of the folder of the Tesmo library (for hosts whose library folder is read-only).
     static void setDefaultAppFolder(const QString& folder);
+    static QString defaultAppFolder();
 
     QSize sizeHint() const override;
 

@@ -52,6 +52,10 @@ void TesmoWidget::setDefaultAppFolder(const QString& folder) {
     QtHostSite::DefaultAppFolder() = folder;
 }
 
+QString TesmoWidget::defaultAppFolder() {
+    return QtHostSite::DefaultAppFolder();
+}
+
 QSize TesmoWidget::sizeHint() const {
     const ucTesmo& c = const_cast<TesmoWidget*>(this)->control();
     return {static_cast<int>(c.Width() * logicalDpiX() / 1440), static_cast<int>(c.Height() * logicalDpiY() / 1440)};

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,7 +35,7 @@ public:
     ~TrackFolder() { TesmoWidget::setDefaultAppFolder(previous_); }
 
 private:
-    QString previous_ = QString::fromStdString(std::string());
+    QString previous_ = TesmoWidget::defaultAppFolder();
     QTemporaryDir folder_;
 };
 
@@ -124,6 +125,33 @@ TEST(MapWidget, DeletedDuringAPlayback) {
     QTimer::singleShot(150, [w] { delete w; });
     EXPECT_TRUE(c.DrawTrack("Coast"));
     QTest::qWait(10);
+}
+
+}  // namespace
+}  // namespace tesmo
+
+namespace tesmo {
+namespace {
+
+TEST(MapWidget, AMissingDatabaseIsReportedWhenTheWindowShowsWithoutHoldingItUp) {
+    QTemporaryDir empty;
+    const QString previous = TesmoWidget::defaultAppFolder();
+    TesmoWidget::setDefaultAppFolder(empty.path());
+    TesmoWidget w;  // starts in map mode: the database is opened and fails
+    TesmoWidget::setDefaultAppFolder(previous);
+    auto boxes = [] {
+        QList<QMessageBox*> shown;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) shown << box;
+        return shown;
+    };
+    EXPECT_TRUE(boxes().isEmpty());
+    w.show();
+    ASSERT_EQ(boxes().size(), 1);
+    EXPECT_TRUE(boxes()[0]->text().contains(empty.filePath("Tesmo.mdb")));
+    EXPECT_TRUE(boxes()[0]->text().contains("unable to open database file"));
+    boxes()[0]->close();
+    QApplication::processEvents();
 }
 
 }  // namespace
