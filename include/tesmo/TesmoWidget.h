@@ -25,7 +25,8 @@ public:
     // The drawing surface (pic_main).
     QWidget* surface() const;
 
-    // Design mode is what a form designer sets: the control then behaves as at design time.
+    // Design mode is what a form designer sets: the control then behaves as at design time,
+    // as a newly placed control (no points, no database).
     void setDesignMode(bool design);
     bool designMode() const;
 

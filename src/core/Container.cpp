@@ -108,6 +108,15 @@ void Container::StartRunTime() {
     }
 }
 
+void Container::EnterDesignMode() {
+    ControlState& s = c_.d->s;
+    s.Points.reset();
+    if (s.Connection && s.Connection->State() == Connection::kOpen) s.Connection->Close();
+    s.Connection.reset();
+    s.DbTried = false;
+    s.DbFailed = false;
+}
+
 void Container::Resize() {
     Layout(c_.d->s, c_.d->ports);
 }

@@ -17,6 +17,9 @@ public:
     void InitProperties();
     // What a control loaded at run time does last: creates its points and prepares its mode.
     void StartRunTime();
+    // Undoes StartRunTime, for a control that turns out to be placed in a form designer:
+    // it then holds no points and no database connection, as a newly placed control.
+    void EnterDesignMode();
     void Resize();
     void Show();
     // Stops any drawing, closes the dialogs and releases what the control holds.

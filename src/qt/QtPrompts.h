@@ -18,6 +18,7 @@ public:
 
     // Shows the messages that came while the window was not on screen yet.
     void ShowDeferred();
+    void DropDeferred() { deferred_.clear(); }
 
     int MsgBox(const std::string& text, int style, const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;

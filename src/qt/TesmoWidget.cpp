@@ -29,7 +29,15 @@ QWidget* TesmoWidget::surface() const {
 }
 
 void TesmoWidget::setDesignMode(bool design) {
+    if (design == designMode()) return;
     host_->hostSite().setDesignMode(design);
+    Container container(host_->control());
+    if (design) {
+        container.EnterDesignMode();
+        host_->prompts().DropDeferred();
+    } else {
+        container.StartRunTime();
+    }
 }
 
 bool TesmoWidget::designMode() const {

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "sqlite/SqliteConnection.h"
+#include "tesmo/Error.h"
 #include "tesmo/TesmoWidget.h"
 
 namespace tesmo {
@@ -152,6 +153,31 @@ TEST(MapWidget, AMissingDatabaseIsReportedWhenTheWindowShowsWithoutHoldingItUp) 
     EXPECT_TRUE(boxes()[0]->text().contains("unable to open database file"));
     boxes()[0]->close();
     QApplication::processEvents();
+}
+
+}  // namespace
+}  // namespace tesmo
+
+namespace tesmo {
+namespace {
+
+TEST(MapWidget, InDesignModeTheControlIsANewlyPlacedOne) {
+    QTemporaryDir empty;
+    const QString previous = TesmoWidget::defaultAppFolder();
+    TesmoWidget::setDefaultAppFolder(empty.path());
+    TesmoWidget w;
+    TesmoWidget::setDefaultAppFolder(previous);
+    w.setDesignMode(true);
+    w.show();
+    for (QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(qobject_cast<QMessageBox*>(top) && top->isVisible()) << "no notice from the run-time start";
+    EXPECT_FALSE(w.control().Point_Add(1, 1)) << "points are refused at design time";
+    try {
+        w.control().setFlagExit(true);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), 382);
+    }
 }
 
 }  // namespace
