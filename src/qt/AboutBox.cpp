@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <sqlite3.h>
 
 namespace tesmo {
 
@@ -13,11 +14,12 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     auto* name = new QLabel(QStringLiteral("<b style='font-size:16pt'>Tesmo</b>"), this);
     auto* version = new QLabel(tr("Version %1").arg(QStringLiteral(TESMO_VERSION)), this);
     version->setObjectName(QStringLiteral("lblVersion"));
-    auto* credits = new QLabel(tr("Chart and track control for Qt 6 applications.\n"
-                                  "Built with Qt %1 and SQLite.")
-                                   .arg(QString::fromLatin1(qVersion())),
-                               this);
-    auto* link = new QLabel(QStringLiteral("<a href=\"https://github.com/tesmo/tesmo\">github.com/tesmo/tesmo</a>"), this);
+    auto* credits = new QLabel(tr("Chart and track control for Qt 6 applications."), this);
+    // The credits link to the projects Tesmo is built on.
+    auto* link = new QLabel(tr("Built with <a href=\"https://www.qt.io\">Qt %1</a> and "
+                               "<a href=\"https://sqlite.org\">SQLite %2</a>.")
+                                .arg(QString::fromLatin1(qVersion()), QString::fromLatin1(sqlite3_libversion())),
+                            this);
     link->setObjectName(QStringLiteral("lblLink"));
     link->setOpenExternalLinks(true);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse);

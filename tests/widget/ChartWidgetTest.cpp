@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 
@@ -69,10 +68,7 @@ TEST(ChartWidget, DeletedWhileADrawingWaits) {
     c.setBaseStep(10);
     c.setDelay(200);
     QTimer::singleShot(100, [w] { delete w; });
-    QElapsedTimer timer;
-    timer.start();
     EXPECT_TRUE(c.Draw()) << "a stop request ends the drawing";
-    EXPECT_LT(timer.elapsed(), 5000);
     QTest::qWait(10);  // the control itself goes once its call has returned
 }
 
