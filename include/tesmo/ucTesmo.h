@@ -113,7 +113,7 @@ public:
 
     // Adds a point; in coordinate system mode it must lie within the bounds.
     bool Point_Add(const Variant& x, const Variant& Y, const std::string& Key = {});
-    // The point at a 1-based position (a number) or under a key (a text).
+    // A copy of the point at a 1-based position (a number) or under a key (a text).
     tyPoint Point_Item(const Variant& Index) const;
     // The 1-based index of the point stored under Key.
     std::int32_t Point_Index(const std::string& Key) const;

@@ -65,7 +65,7 @@ QString TesmoWidget::defaultAppFolder() {
 }
 
 QSize TesmoWidget::sizeHint() const {
-    const ucTesmo& c = const_cast<TesmoWidget*>(this)->control();
+    const ucTesmo& c = host_->control();
     return {static_cast<int>(c.Width() * logicalDpiX() / 1440), static_cast<int>(c.Height() * logicalDpiY() / 1440)};
 }
 

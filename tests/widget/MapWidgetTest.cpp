@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "sqlite/SqliteConnection.h"
 #include "tesmo/Error.h"
@@ -128,52 +129,44 @@ TEST(MapWidget, DeletedDuringAPlayback) {
     QTest::qWait(10);
 }
 
-}  // namespace
-}  // namespace tesmo
+// A widget whose database folder holds no database.
+std::unique_ptr<TesmoWidget> WidgetWithoutDatabase(const QTemporaryDir& empty) {
+    const QString previous = TesmoWidget::defaultAppFolder();
+    TesmoWidget::setDefaultAppFolder(empty.path());
+    auto widget = std::make_unique<TesmoWidget>();  // starts in map mode: opening the database fails
+    TesmoWidget::setDefaultAppFolder(previous);
+    return widget;
+}
 
-namespace tesmo {
-namespace {
+QList<QMessageBox*> MessagesShown() {
+    QList<QMessageBox*> shown;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) shown << box;
+    return shown;
+}
 
 TEST(MapWidget, AMissingDatabaseIsReportedWhenTheWindowShowsWithoutHoldingItUp) {
     QTemporaryDir empty;
-    const QString previous = TesmoWidget::defaultAppFolder();
-    TesmoWidget::setDefaultAppFolder(empty.path());
-    TesmoWidget w;  // starts in map mode: the database is opened and fails
-    TesmoWidget::setDefaultAppFolder(previous);
-    auto boxes = [] {
-        QList<QMessageBox*> shown;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) shown << box;
-        return shown;
-    };
-    EXPECT_TRUE(boxes().isEmpty());
-    w.show();
-    ASSERT_EQ(boxes().size(), 1);
-    EXPECT_TRUE(boxes()[0]->text().contains(empty.filePath("Tesmo.mdb")));
-    EXPECT_TRUE(boxes()[0]->text().contains("unable to open database file"));
-    boxes()[0]->close();
+    auto w = WidgetWithoutDatabase(empty);
+    EXPECT_TRUE(MessagesShown().isEmpty());
+    w->show();
+    const auto shown = MessagesShown();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0]->text().contains(empty.filePath("Tesmo.mdb")));
+    EXPECT_TRUE(shown[0]->text().contains("unable to open database file"));
+    shown[0]->close();
     QApplication::processEvents();
 }
 
-}  // namespace
-}  // namespace tesmo
-
-namespace tesmo {
-namespace {
-
 TEST(MapWidget, InDesignModeTheControlIsANewlyPlacedOne) {
     QTemporaryDir empty;
-    const QString previous = TesmoWidget::defaultAppFolder();
-    TesmoWidget::setDefaultAppFolder(empty.path());
-    TesmoWidget w;
-    TesmoWidget::setDefaultAppFolder(previous);
-    w.setDesignMode(true);
-    w.show();
-    for (QWidget* top : QApplication::topLevelWidgets())
-        EXPECT_FALSE(qobject_cast<QMessageBox*>(top) && top->isVisible()) << "no notice from the run-time start";
-    EXPECT_FALSE(w.control().Point_Add(1, 1)) << "points are refused at design time";
+    auto w = WidgetWithoutDatabase(empty);
+    w->setDesignMode(true);
+    w->show();
+    EXPECT_TRUE(MessagesShown().isEmpty()) << "no notice from the run-time start";
+    EXPECT_FALSE(w->control().Point_Add(1, 1)) << "points are refused at design time";
     try {
-        w.control().setFlagExit(true);
+        w->control().setFlagExit(true);
         FAIL();
     } catch (const Error& e) {
         EXPECT_EQ(e.number(), 382);
