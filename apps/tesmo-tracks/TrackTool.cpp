@@ -39,15 +39,6 @@ struct CsvPoint {
     float y;
 };
 
-std::string Quoted(const std::string& name) {
-    return "'" + TrackStore::EscapeQuotes(name) + "'";
-}
-
-std::string Number(float value) {
-    char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
-
 std::string Trim(const std::string& s) {
     const auto first = s.find_first_not_of(" \t\r");
     if (first == std::string::npos) return {};
@@ -114,14 +105,14 @@ int List(const std::vector<std::string>& args, std::ostream& out) {
 
 int Export(const std::vector<std::string>& args, std::ostream& out) {
     const auto db = OpenFile(args.at(1));
-    auto rows = db->OpenRecordSet("SELECT ramo,ordinale,X,Y FROM TESMO WHERE tratto=" + Quoted(args.at(2)) +
+    auto rows = db->OpenRecordSet("SELECT ramo,ordinale,X,Y FROM TESMO WHERE tratto=" + TrackStore::Quoted(args.at(2)) +
                                  " ORDER BY ramo, ordinale");
     if (rows->RecordCount() == 0) throw Failure{"no track named '" + args[2] + "'"};
     out << "ramo,ordinale,X,Y\n";
     for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext())
         out << rows->Field("ramo").toString() << "," << rows->Field("ordinale").toString() << ","
-            << Number(static_cast<float>(rows->Field("X").toDouble())) << ","
-            << Number(static_cast<float>(rows->Field("Y").toDouble())) << "\n";
+            << TrackStore::CoordinateText(static_cast<float>(rows->Field("X").toDouble())) << ","
+            << TrackStore::CoordinateText(static_cast<float>(rows->Field("Y").toDouble())) << "\n";
     return 0;
 }
 
@@ -137,8 +128,8 @@ int Import(const std::vector<std::string>& args, std::ostream& out) {
     Transaction transaction(*db);
     long highest = 0, ordinal = 0;
     auto branches = db->OpenRecordSet("SELECT MAX(ramo) AS high, MAX(ordinale) AS last FROM TESMO WHERE tratto=" +
-                                     Quoted(name) + " AND ramo=(SELECT MAX(ramo) FROM TESMO WHERE tratto=" +
-                                     Quoted(name) + ")");
+                                     TrackStore::Quoted(name) + " AND ramo=(SELECT MAX(ramo) FROM TESMO WHERE tratto=" +
+                                     TrackStore::Quoted(name) + ")");
     if (!branches->AtEnd() && !branches->Field("high").isEmpty()) {
         highest = static_cast<long>(branches->Field("high").toDouble());
         ordinal = static_cast<long>(branches->Field("last").toDouble());
@@ -150,8 +141,8 @@ int Import(const std::vector<std::string>& args, std::ostream& out) {
     if (next > 32767) throw Failure{"a track has at most 32767 branches"};
     for (const CsvPoint& p : points) {
         if (ordinal == INT32_MAX) throw Failure{"the ordinals would pass the 32-bit limit"};
-        db->Execute("INSERT INTO TESMO VALUES (" + std::to_string(++ordinal) + "," + Quoted(name) + "," +
-                   std::to_string(newBranch[p.branch]) + "," + Number(p.x) + "," + Number(p.y) + ")");
+        db->Execute(TrackStore::InsertStatement(static_cast<std::int32_t>(++ordinal), name,
+                                                static_cast<std::int16_t>(newBranch[p.branch]), p.x, p.y));
     }
     transaction.Commit();
     out << "imported " << points.size() << " points into '" << name << "' as branch"

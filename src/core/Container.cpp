@@ -111,8 +111,7 @@ void Container::StartRunTime() {
 void Container::EnterDesignMode() {
     ControlState& s = c_.d->s;
     s.Points.reset();
-    if (s.Connection && s.Connection->State() == Connection::kOpen) s.Connection->Close();
-    s.Connection.reset();
+    c_.d->store.CloseDatabase();
     s.DbTried = false;
     s.DbFailed = false;
 }
@@ -142,11 +141,7 @@ void Container::Terminate() {
             s.Connection->RollbackTrans();
     });
     Independent([&] { d.ports.dialogs.UnloadAll(); });
-    Independent([&] {
-        if (!s.Connection) return;
-        if (s.Connection->State() == Connection::kOpen) s.Connection->Close();
-        s.Connection.reset();
-    });
+    Independent([&] { d.store.CloseDatabase(); });
     Independent([&] {
         if (d.s.ParentWindow != 0) d.menus.DetachParent();
     });

@@ -58,9 +58,10 @@ void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void SurfaceWidget::keyPressEvent(QKeyEvent* event) {
-    std::int16_t key = KeyCode(*event);
+    const std::int16_t code = KeyCode(*event);
+    std::int16_t key = code;
     if (key != 0 && onKeyDown) onKeyDown(key);
-    if (key == 0 && KeyCode(*event) != 0)
+    if (code != 0 && key == 0)  // the control swallowed it
         event->accept();
     else
         QWidget::keyPressEvent(event);

@@ -14,18 +14,23 @@ namespace {
 
 constexpr char kCR = '\r';
 
-// The shortest decimal text of a single-precision value, with "." as the decimal point.
-std::string Coordinate(float value) {
+}  // namespace
+
+std::string TrackStore::Quoted(const std::string& name) {
+    return "'" + EscapeQuotes(name) + "'";
+}
+
+std::string TrackStore::CoordinateText(float value) {
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 
-std::string Quoted(const std::string& name) {
-    return "'" + TrackStore::EscapeQuotes(name) + "'";
+std::string TrackStore::InsertStatement(std::int32_t ordinal, const std::string& name, std::int16_t branch, float x,
+                                        float y) {
+    return "INSERT INTO TESMO VALUES (" + std::to_string(ordinal) + "," + Quoted(name) + "," + std::to_string(branch) +
+           "," + CoordinateText(x) + "," + CoordinateText(y) + ")";
 }
-
-}  // namespace
 
 Connection& TrackStore::connection() {
     if (!s_.Connection) throw Error(91, "Object variable or With block variable not set");
@@ -36,7 +41,7 @@ void TrackStore::OpenDatabase() {
     std::string failure;
     s_.DbTried = true;
     try {
-        if (s_.Connection && s_.Connection->State() == Connection::kOpen) s_.Connection->Close();
+        CloseDatabase();
     } catch (const Error& e) {
         failure = e.description();
     }
@@ -53,6 +58,11 @@ void TrackStore::OpenDatabase() {
     s_.DbFailed = true;
     if (s_.MapStyle == 0) menus_.DisableTrackCommands();
     ports_.prompts.MsgBox(failure, msgbox::Critical, "");
+}
+
+void TrackStore::CloseDatabase() {
+    if (s_.Connection && s_.Connection->State() == Connection::kOpen) s_.Connection->Close();
+    s_.Connection.reset();
 }
 
 std::string TrackStore::EscapeQuotes(const std::string& text) {
@@ -150,8 +160,7 @@ TrackStore::NextBranch TrackStore::FindNextBranch(const std::string& name) {
 }
 
 void TrackStore::InsertPoint(std::int32_t ordinal, const std::string& name, std::int16_t branch, float x, float y) {
-    connection().Execute("INSERT INTO TESMO VALUES (" + std::to_string(ordinal) + "," + Quoted(name) + "," +
-                         std::to_string(branch) + "," + Coordinate(x) + "," + Coordinate(y) + ")");
+    connection().Execute(InsertStatement(ordinal, name, branch, x, y));
 }
 
 bool TrackStore::DeleteTrack() {

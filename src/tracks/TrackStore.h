@@ -19,8 +19,18 @@ public:
     // (Re)opens Tesmo.mdb in AppFolder. A failure sets DbFailed and shows the engine's text.
     void OpenDatabase();
 
+    // Closes and releases the connection, when there is one.
+    void CloseDatabase();
+
     // Doubles every apostrophe, so that a name can stand between apostrophes in a statement.
     static std::string EscapeQuotes(const std::string& text);
+    // A name escaped and between apostrophes, as statements take it.
+    static std::string Quoted(const std::string& name);
+    // The shortest decimal text of a single-precision position, with "." as the decimal point.
+    static std::string CoordinateText(float value);
+    // The statement that stores one point of a track.
+    static std::string InsertStatement(std::int32_t ordinal, const std::string& name, std::int16_t branch, float x,
+                                       float y);
 
     // The number of stored tracks. Throws on failure.
     std::int32_t CountTracks();

@@ -13,9 +13,8 @@ std::string DatabaseWith(const std::vector<TrackRow>& rows) {
     connection.Open("data source=" + folder + "Tesmo.mdb;");
     connection.BeginTrans();
     for (const TrackRow& r : rows)
-        connection.Execute("INSERT INTO TESMO VALUES (" + std::to_string(r.ordinale) + ",'" +
-                           TrackStore::EscapeQuotes(r.tratto) + "'," + std::to_string(r.ramo) + "," +
-                           std::to_string(r.x) + "," + std::to_string(r.y) + ")");
+        connection.Execute(
+            TrackStore::InsertStatement(r.ordinale, r.tratto, static_cast<std::int16_t>(r.ramo), r.x, r.y));
     connection.CommitTrans();
     return folder;
 }
