@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -50,7 +51,7 @@ void BM_LoadBranch(benchmark::State& state) {
     double ours = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        if (!store.LoadBranch(1)) state.SkipWithError(s.ControlError.c_str());
+        if (!store.LoadBranch(name, 1)) state.SkipWithError(s.ControlError.c_str());
         ours += Seconds(std::chrono::steady_clock::now() - start);
     }
     ours /= static_cast<double>(state.iterations());
@@ -86,50 +87,77 @@ double CpuSeconds() {
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-void BM_PlaybackDelay50(benchmark::State& state) {
-    const std::string folder = DatabaseWith({{1, "Segment", 1, 100, 100}, {2, "Segment", 1, 700, 100}});
+// A control on the Qt user-interface loop and the system clock, with a two-point track.
+struct LivePlayback {
+    LivePlayback() {
+        host.folder = DatabaseWith({{1, "Segment", 1, 100, 100}, {2, "Segment", 1, 700, 100}});
+        surface.clock = &clock;
+        Container container(control);
+        container.Initialize();
+        container.InitProperties();
+        container.StartRunTime();
+        control.setBaseStep(30);
+        control.setDelay(50);
+    }
     TimedSurface surface;
     FakePrompts prompts;
     FakeHost host;
-    host.folder = folder;
     SystemClock clock;
-    surface.clock = &clock;
     ReentryGate gate;
-    QtUiLoop ui(clock, gate);
+    QtUiLoop ui{clock, gate};
     FakeLocale locale;
     FakeDialogs dialogs;
     RecordingEvents events;
     SqliteEngine database;
-    ucTesmo control(Ports{surface, prompts, host, ui, clock, locale, dialogs, events, database});
-    Container container(control);
-    container.Initialize();
-    container.InitProperties();
-    container.StartRunTime();
-    control.setBaseStep(30);
-    control.setDelay(50);
+    ucTesmo control{Ports{surface, prompts, host, ui, clock, locale, dialogs, events, database}};
+};
 
+void BM_PlaybackDelay50(benchmark::State& state) {
+    LivePlayback live;
     std::vector<double> waits;
     double cpu = 0, wall = 0;
     for (auto _ : state) {
-        surface.stepTimes.clear();
+        live.surface.stepTimes.clear();
         const double cpuStart = CpuSeconds();
-        const double wallStart = clock.NowMs();
-        control.DrawTrack("Segment");
+        const double wallStart = live.clock.NowMs();
+        live.control.DrawTrack("Segment");
         cpu += CpuSeconds() - cpuStart;
-        wall += (clock.NowMs() - wallStart) / 1000;
+        wall += (live.clock.NowMs() - wallStart) / 1000;
         double previous = wallStart;
-        for (double t : surface.stepTimes) {
+        for (double t : live.surface.stepTimes) {
             waits.push_back(t - previous);
             previous = t;
         }
     }
     std::sort(waits.begin(), waits.end());
-    state.counters["steps"] = static_cast<double>(surface.stepTimes.size());
+    state.counters["steps"] = static_cast<double>(live.surface.stepTimes.size());
     state.counters["cpu_percent_of_wall"] = 100 * cpu / wall;
     state.counters["median_wait_ms"] = waits.empty() ? 0 : waits[waits.size() / 2];
     state.counters["max_wait_ms"] = waits.empty() ? 0 : waits.back();
 }
 BENCHMARK(BM_PlaybackDelay50)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// The same playback held paused for a second by the same request a user makes twice.
+void BM_PlaybackPaused(benchmark::State& state) {
+    LivePlayback live;
+    double cpu = 0, wall = 0;
+    for (auto _ : state) {
+        double cpuAtPause = 0, wallAtPause = 0;
+        QTimer::singleShot(100, [&] {
+            live.control.DrawTrack("Segment");
+            cpuAtPause = CpuSeconds();
+            wallAtPause = live.clock.NowMs();
+        });
+        QTimer::singleShot(1100, [&] {
+            cpu += CpuSeconds() - cpuAtPause;
+            wall += (live.clock.NowMs() - wallAtPause) / 1000;
+            live.control.DrawTrack("Segment");
+        });
+        live.control.DrawTrack("Segment");
+    }
+    state.counters["paused_cpu_percent_of_wall"] = 100 * cpu / wall;
+}
+BENCHMARK(BM_PlaybackPaused)->Iterations(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tesmo::test

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "sqlite/SqliteConnection.h"
+#include "support/Conversions.h"
 #include "tesmo/Error.h"
 #include "tracks/TrackStore.h"
 #include "tracks/Transaction.h"
@@ -59,6 +60,8 @@ std::vector<CsvPoint> ReadCsv(const std::string& path) {
     std::vector<CsvPoint> points;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
+        // Spreadsheets often save UTF-8 with a byte-order mark.
+        if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
         line = Trim(line);
         if (line.empty()) continue;
         std::vector<std::string> fields;
@@ -83,7 +86,7 @@ std::vector<CsvPoint> ReadCsv(const std::string& path) {
 
 std::unique_ptr<Connection> OpenFile(const std::string& path) {
     auto connection = std::make_unique<SqliteConnection>();
-    connection->Open("data source=" + path + ";");
+    connection->Open(ConnectionStringFor(path));
     return connection;
 }
 
@@ -104,15 +107,19 @@ int List(const std::vector<std::string>& args, std::ostream& out) {
 }
 
 int Export(const std::vector<std::string>& args, std::ostream& out) {
+    const std::string name = Trim(args.at(2));
     const auto db = OpenFile(args.at(1));
-    auto rows = db->OpenRecordSet("SELECT ramo,ordinale,X,Y FROM TESMO WHERE tratto=" + TrackStore::Quoted(args.at(2)) +
+    auto rows = db->OpenRecordSet("SELECT ramo,ordinale,X,Y FROM TESMO WHERE tratto=" + TrackStore::Quoted(name) +
                                  " ORDER BY ramo, ordinale");
-    if (rows->RecordCount() == 0) throw Failure{"no track named '" + args[2] + "'"};
-    out << "ramo,ordinale,X,Y\n";
+    if (rows->RecordCount() == 0) throw Failure{"no track named '" + name + "'"};
+    // Written whole or not at all: a row that fails half-way leaves no partial CSV behind.
+    std::ostringstream csv;
+    csv << "ramo,ordinale,X,Y\n";
     for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext())
-        out << rows->Field("ramo").toString() << "," << rows->Field("ordinale").toString() << ","
-            << TrackStore::CoordinateText(static_cast<float>(rows->Field("X").toDouble())) << ","
-            << TrackStore::CoordinateText(static_cast<float>(rows->Field("Y").toDouble())) << "\n";
+        csv << rows->Field("ramo").toString() << "," << rows->Field("ordinale").toString() << ","
+            << TrackStore::CoordinateText(ToSingle(rows->Field("X").toDouble())) << ","
+            << TrackStore::CoordinateText(ToSingle(rows->Field("Y").toDouble())) << "\n";
+    out << csv.str();
     return 0;
 }
 

@@ -110,6 +110,9 @@ void Container::StartRunTime() {
 
 void Container::EnterDesignMode() {
     ControlState& s = c_.d->s;
+    // A track being created is dropped with the connection, never half kept.
+    if (s.TrackOpen) Independent([&] { c_.d->store.RollbackTrans(); });
+    s.TrackOpen = false;
     s.Points.reset();
     c_.d->store.CloseDatabase();
     s.DbTried = false;
@@ -136,9 +139,9 @@ void Container::Terminate() {
             msgbox::Question | msgbox::YesNo, "");
         s.TrackOpen = false;
         if (answer == msgbox::Yes)
-            s.Connection->CommitTrans();
+            d.store.CommitTrans();
         else
-            s.Connection->RollbackTrans();
+            d.store.RollbackTrans();
     });
     Independent([&] { d.ports.dialogs.UnloadAll(); });
     Independent([&] { d.store.CloseDatabase(); });

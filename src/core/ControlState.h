@@ -79,9 +79,14 @@ struct ControlState {
     // The path being animated, in surface units, and the branch being played.
     std::vector<double> PointsX;
     std::vector<double> PointsY;
+    // Counts the replacements of PointsX / PointsY: a drawing whose path is replaced from one
+    // of its yields stops there instead of reading the new one.
+    std::uint64_t PathGeneration = 0;
     std::int16_t BranchIndex = 0;
     std::int16_t BranchCount = 0;
     std::string PreviousTrackName;
+    // A playback is under way, from the loading of its first branch to the end of its last.
+    bool PlaybackBusy = false;
 
     // The name of the track being created with the mouse.
     std::string NewTrackName;
@@ -89,6 +94,22 @@ struct ControlState {
     // The settings dialog's Redraw flag: the scale construction then draws the points too.
     bool DialogRedraw = false;
 };
+
+// Takes PointsX / PointsY out of the state to be refilled, keeping their memory.
+inline void TakePath(ControlState& s, std::vector<double>& x, std::vector<double>& y) {
+    ++s.PathGeneration;
+    x = std::move(s.PointsX);
+    y = std::move(s.PointsY);
+    s.PointsX.clear();
+    s.PointsY.clear();
+}
+
+// Makes x / y the path to draw.
+inline void PutPath(ControlState& s, std::vector<double>&& x, std::vector<double>&& y) {
+    ++s.PathGeneration;
+    s.PointsX = std::move(x);
+    s.PointsY = std::move(y);
+}
 
 // Clears a stop request, unless the control is shutting down.
 inline void ResetFlagExit(ControlState& s) {

@@ -44,8 +44,9 @@ enBorderStyle ucTesmo::BorderStyle() {
 }
 
 void ucTesmo::setBorderStyle(enBorderStyle value) {
+    // Applied first: a value the surface refuses changes nothing.
+    d->ports.surface.setBorderStyle(ToInt16(static_cast<std::int32_t>(value)));
     d->s.BorderStyle = static_cast<std::int32_t>(value);
-    d->ports.surface.setBorderStyle(ToInt16(d->s.BorderStyle));
     d->Notify("BorderStyle");
 }
 
@@ -92,16 +93,16 @@ void ucTesmo::setPicture(const tesmo::Picture& value) {
 std::int32_t ucTesmo::Width() const { return d->s.Width; }
 
 void ucTesmo::setWidth(std::int32_t value) {
-    d->s.Width = value;
     d->ports.host.setWidth(value);
+    d->s.Width = value;
     d->Notify("Width");
 }
 
 std::int32_t ucTesmo::Height() const { return d->s.Height; }
 
 void ucTesmo::setHeight(std::int32_t value) {
-    d->s.Height = value;
     d->ports.host.setHeight(value);
+    d->s.Height = value;
     d->Notify("Height");
 }
 

@@ -67,7 +67,8 @@ void QtHostSite::setBackColor(std::int32_t color) {
 }
 
 bool QtHostSite::Enabled() const {
-    return widget_ ? widget_->isEnabled() : enabled_;
+    // The control's own state: a window disabled for a moment does not disable its methods.
+    return widget_ ? !widget_->testAttribute(Qt::WA_ForceDisabled) : enabled_;
 }
 
 void QtHostSite::setEnabled(bool value) {

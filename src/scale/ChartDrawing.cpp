@@ -63,15 +63,18 @@ bool ChartDrawing::PreparePoints(std::int32_t& count) {
         ComputeMapping(s_, ports_.surface.ScaleWidth(), ports_.surface.ScaleHeight());
         const MappingRecord& m = s_.Mapping;
         const auto n = static_cast<std::size_t>(count);
-        s_.PointsX.assign(n, 0.0);
-        s_.PointsY.assign(n, 0.0);
+        std::vector<double> px, py;
+        TakePath(s_, px, py);
+        px.resize(n);
+        py.resize(n);
         const clsPoints& points = *s_.Points;
         for (std::size_t i = 0; i < n; ++i) {
             const auto x = points.XNumberAt(i);
             const auto y = points.YNumberAt(i);
-            s_.PointsX[i] = m.toSurfaceX(x ? ToSingle(*x) : WorldValue(points.XAt(i), s_.XAsDate));
-            s_.PointsY[i] = m.toSurfaceY(y ? ToSingle(*y) : WorldValue(points.YAt(i), s_.YAsDate));
+            px[i] = m.toSurfaceX(x ? ToSingle(*x) : WorldValue(points.XAt(i), s_.XAsDate));
+            py[i] = m.toSurfaceY(y ? ToSingle(*y) : WorldValue(points.YAt(i), s_.YAsDate));
         }
+        PutPath(s_, std::move(px), std::move(py));
         return true;
     } catch (const Error& e) {
         s_.ControlError = e.description();
@@ -84,12 +87,15 @@ bool ChartDrawing::PrepareMapPoints(std::int32_t& count) {
     if (count < 1) return false;
     try {
         const auto n = static_cast<std::size_t>(count);
-        s_.PointsX.assign(n, 0.0);
-        s_.PointsY.assign(n, 0.0);
+        std::vector<double> px, py;
+        TakePath(s_, px, py);
+        px.resize(n);
+        py.resize(n);
         for (std::size_t i = 0; i < n; ++i) {
-            s_.PointsX[i] = s_.Points->XAt(i).toDouble();
-            s_.PointsY[i] = s_.Points->YAt(i).toDouble();
+            px[i] = s_.Points->XAt(i).toDouble();
+            py[i] = s_.Points->YAt(i).toDouble();
         }
+        PutPath(s_, std::move(px), std::move(py));
         return true;
     } catch (const Error& e) {
         s_.ControlError = e.description();

@@ -33,7 +33,7 @@ std::string clsPoints::BaseKey(const Variant& x, const Variant& y) {
 
 void clsPoints::Add(const Variant& x, const Variant& Y, const std::string& Key) {
     std::string key;
-    std::int16_t suffix = kHostKey;
+    std::int16_t suffix = kStoredKey;
     if (!Key.empty()) {
         if (Find(Key) >= 0)
             throw Error(errors::KeyInUse, "This key is already associated with an element of this collection");
@@ -54,6 +54,7 @@ void clsPoints::Add(const Variant& x, const Variant& Y, const std::string& Key) 
             key = WithSuffix(base, suffix);
         }
         if (suffix > 0) lastSuffix_[base] = suffix;
+        if (x.type() == VarType::String || Y.type() == VarType::String) suffix = kStoredKey;
     }
 
     const std::size_t position = slots_.size();
@@ -64,7 +65,7 @@ void clsPoints::Add(const Variant& x, const Variant& Y, const std::string& Key) 
     slot.index = static_cast<std::int32_t>(position) + 1;
     slot.suffix = suffix;
     slots_.push_back(slot);
-    if (suffix == kHostKey) hostKeys_.emplace(static_cast<std::uint32_t>(position), key);
+    if (suffix == kStoredKey) storedKeys_.emplace(static_cast<std::uint32_t>(position), key);
     InsertKey(key, position);
 }
 
@@ -72,7 +73,7 @@ void clsPoints::Clear() {
     std::vector<Slot>().swap(slots_);
     std::vector<std::string>().swap(texts_);
     std::vector<std::uint64_t>().swap(table_);
-    hostKeys_.clear();
+    storedKeys_.clear();
     lastSuffix_.clear();
 }
 
@@ -100,7 +101,7 @@ std::int32_t clsPoints::Index(const std::string& Key) const {
 
 std::string clsPoints::KeyAt(std::size_t position) const {
     const Slot& slot = slots_[position];
-    if (slot.suffix == kHostKey) return hostKeys_.at(static_cast<std::uint32_t>(position));
+    if (slot.suffix == kStoredKey) return storedKeys_.at(static_cast<std::uint32_t>(position));
     return WithSuffix(BaseKey(XAt(position), YAt(position)), slot.suffix);
 }
 

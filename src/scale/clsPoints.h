@@ -13,8 +13,9 @@
 namespace tesmo {
 
 // The chart's points in the order they were added, each under a unique text key.
-// Look-up by key and by position are O(1); keys built from the coordinates are not stored
-// but rebuilt when compared, which keeps a point at about 40 bytes.
+// Look-up by key and by position are O(1); keys built from numeric coordinates are not
+// stored but rebuilt when compared, which keeps a point at about 40 bytes. A key built from
+// a text coordinate is stored, since reading the text depends on the locale of the moment.
 class clsPoints {
 public:
     // Adds a point under Key, or under a key built from the coordinates when Key is empty:
@@ -44,11 +45,11 @@ private:
         double x;
         double y;
         std::int32_t index;
-        std::int16_t suffix;  // -1: the host's key; 0: the built key; n: built key + ",n"
+        std::int16_t suffix;  // -1: a stored key; 0: the built key; n: built key + ",n"
         std::uint8_t xType;
         std::uint8_t yType;
     };
-    static constexpr std::int16_t kHostKey = -1;
+    static constexpr std::int16_t kStoredKey = -1;
 
     static std::optional<double> NumberOf(std::uint8_t type, double stored) {
         const auto t = static_cast<VarType>(type);
@@ -65,7 +66,7 @@ private:
 
     std::vector<Slot> slots_;
     std::vector<std::string> texts_;                         // text coordinates
-    std::unordered_map<std::uint32_t, std::string> hostKeys_;  // position -> key given by the host
+    std::unordered_map<std::uint32_t, std::string> storedKeys_;  // position -> key, for kStoredKey
     std::unordered_map<std::string, std::int16_t> lastSuffix_;  // built keys taken up to that suffix
     // Open addressing: high 32 bits the key's hash, low 32 bits position + 1; 0 is empty.
     std::vector<std::uint64_t> table_;

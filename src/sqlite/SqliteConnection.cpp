@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <memory>
@@ -25,15 +26,30 @@ SqliteConnection::~SqliteConnection() {
 }
 
 std::string SqliteConnection::DataSource(std::string_view connectionString) {
-    while (!connectionString.empty()) {
-        const auto end = connectionString.find(';');
-        const std::string_view part = connectionString.substr(0, end);
-        connectionString = end == std::string_view::npos ? std::string_view{} : connectionString.substr(end + 1);
-        const auto equals = part.find('=');
-        if (equals == std::string_view::npos) continue;
+    std::string_view rest = connectionString;
+    while (!rest.empty()) {
+        const auto equals = rest.find('=');
+        if (equals == std::string_view::npos) break;
         std::string key;
-        for (char c : Trim(part.substr(0, equals))) key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (key == "data source") return std::string(Trim(part.substr(equals + 1)));
+        for (char c : Trim(rest.substr(0, equals))) key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        rest = Trim(rest.substr(equals + 1));
+        std::string value;
+        std::size_t end = 0;  // where the value's text ends
+        if (!rest.empty() && (rest.front() == '"' || rest.front() == '\'')) {
+            // A quoted value ends at a lone closing quote; a doubled quote stands for one.
+            const char quote = rest.front();
+            for (end = 1; end < rest.size(); ++end) {
+                if (rest[end] == quote && (end + 1 == rest.size() || rest[end + 1] != quote)) break;
+                value += rest[end];
+                if (rest[end] == quote) ++end;
+            }
+        } else {
+            end = std::min(rest.find(';'), rest.size());
+            value = Trim(rest.substr(0, end));
+        }
+        const auto next = rest.find(';', end);
+        rest = next == std::string_view::npos ? std::string_view{} : rest.substr(next + 1);
+        if (key == "data source") return value;
     }
     return {};
 }
@@ -44,7 +60,15 @@ sqlite3* SqliteConnection::handle() const {
 }
 
 void SqliteConnection::Fail() const {
-    throw Error(kEngineFailure, sqlite3_errmsg(db_));
+    ThrowEngineError(db_);
+}
+
+void ThrowEngineError(sqlite3* db, const std::string& prefix) {
+    const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
+    // SQLite's plain "SQL error" is what a statement that does not fit the table gives; every
+    // other failure (locked, read-only, full, damaged...) keeps the engine's own number.
+    const int number = (code & 0xFF) == SQLITE_ERROR ? kEngineFailure : code;
+    throw Error(number, prefix + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code)));
 }
 
 void SqliteConnection::Open(const std::string& connectionString) {
@@ -56,9 +80,10 @@ void SqliteConnection::Open(const std::string& connectionString) {
     // A file that is no database opens: its first read is what fails.
     const int probe = rc == SQLITE_OK ? sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr) : rc;
     if (probe != SQLITE_OK) {
-        std::string message = path + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        const int code = db ? sqlite3_extended_errcode(db) : rc;
+        Error error(code, path + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
         sqlite3_close_v2(db);
-        throw Error(kEngineFailure, message);
+        throw error;
     }
     sqlite3_busy_timeout(db, 2000);
     db_ = db;
@@ -131,13 +156,14 @@ void CreateTrackDatabase(const std::string& path) {
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, "CREATE TABLE TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL, Y REAL)",
                           nullptr, nullptr, nullptr);
-    const std::string message = rc == SQLITE_OK ? std::string{} : path + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-    sqlite3_close_v2(db);
     if (rc != SQLITE_OK) {
+        Error error(db ? sqlite3_extended_errcode(db) : rc, path + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+        sqlite3_close_v2(db);
         std::error_code ignored;
         std::filesystem::remove(path, ignored);
-        throw Error(kEngineFailure, message);
+        throw error;
     }
+    sqlite3_close_v2(db);
 }
 
 }  // namespace tesmo

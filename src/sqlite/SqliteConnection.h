@@ -28,7 +28,8 @@ public:
     void CommitTrans() override;
     void RollbackTrans() override;
 
-    // The file named by "data source=" in a connection string ("" when there is none).
+    // The file named by "data source=" in a connection string ("" when there is none); the
+    // value may stand between single or double quotes, a doubled quote standing for one.
     static std::string DataSource(std::string_view connectionString);
 
 private:
@@ -40,6 +41,10 @@ private:
     sqlite3* db_ = nullptr;
     int depth_ = 0;  // open transactions, the outermost counted too
 };
+
+// Throws the engine's last failure on `db` as tesmo::Error: kEngineFailure for a statement
+// that does not fit the database, SQLite's extended result code for anything else.
+[[noreturn]] void ThrowEngineError(sqlite3* db, const std::string& prefix = {});
 
 class SqliteEngine : public DatabaseEngine {
 public:

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "sqlite/SqliteConnection.h"
 #include "support/Text.h"
 #include "tesmo/Error.h"
 
@@ -26,7 +27,7 @@ SqliteRecordSet::SqliteRecordSet(sqlite3_stmt* statement) {
     for (;;) {
         const int rc = sqlite3_step(statement);
         if (rc == SQLITE_DONE) break;
-        if (rc != SQLITE_ROW) throw Error(kEngineFailure, sqlite3_errmsg(sqlite3_db_handle(statement)));
+        if (rc != SQLITE_ROW) ThrowEngineError(sqlite3_db_handle(statement));
         for (int c = 0; c < count; ++c) {
             Column& column = columns_[static_cast<std::size_t>(c)];
             const int type = sqlite3_column_type(statement, c);

@@ -8,9 +8,21 @@
 
 namespace tesmo {
 
-// The failure an engine reports for anything it cannot do (a missing table or column, a
-// file that is no database...), with the engine's own text as the description.
+// The failure an engine reports when a statement does not fit the database: a missing
+// table or column, a wrong number of values. Other failures (a locked, read-only, full or
+// damaged file...) carry the engine's own number; every failure carries the engine's text.
 inline constexpr int kEngineFailure = static_cast<int>(0x80004005u);
+
+// The connection string naming a database file. The path stands between double quotes
+// (a double quote in it doubled), so that ";" and "=" in folder names stay part of it.
+inline std::string ConnectionStringFor(const std::string& path) {
+    std::string quoted;
+    for (char c : path) {
+        quoted += c;
+        if (c == '"') quoted += '"';
+    }
+    return "data source=\"" + quoted + "\";";
+}
 
 // A static, client-side, read-only set of rows: every row is fetched when it opens, so the
 // record count is exact. Failing calls throw tesmo::Error.
@@ -35,8 +47,8 @@ public:
 
     virtual ~Connection() = default;
     virtual int State() const = 0;
-    // Opens the database named by "data source=...;" in the connection string; never
-    // creates it.
+    // Opens the database named by "data source=...;" in the connection string (the value
+    // plain, or between single or double quotes); never creates it.
     virtual void Open(const std::string& connectionString) = 0;
     virtual void Close() = 0;
     virtual void Execute(const std::string& statement) = 0;

@@ -17,19 +17,28 @@ namespace tesmo {
 namespace {
 
 constexpr std::int32_t kMarkerColor = 255;
+// How long a paused drawing sleeps at most before it looks at its flags again.
+constexpr double kPausedWakeMs = 250;
 
 }  // namespace
 
-PathAnimation::Outcome PathAnimation::HoldWhilePaused() {
+bool PathAnimation::Stopped(std::uint64_t path) const {
+    return s_.FlagExit || s_.PathGeneration != path;
+}
+
+PathAnimation::Outcome PathAnimation::HoldWhilePaused(std::uint64_t path) {
     while (s_.Paused) {
-        if (s_.FlagExit) return Outcome::Stopped;
+        if (Stopped(path)) return Outcome::Stopped;
         ports_.ui.Yield();
+        // The resume comes with an event: sleep until one arrives rather than spin.
+        if (s_.Paused && !Stopped(path)) ports_.ui.WaitUntil(ports_.clock.NowMs() + kPausedWakeMs);
     }
-    return s_.FlagExit ? Outcome::Stopped : Outcome::Done;
+    return Stopped(path) ? Outcome::Stopped : Outcome::Done;
 }
 
 bool PathAnimation::DrawPath() {
     Surface& surface = ports_.surface;
+    const std::uint64_t path = s_.PathGeneration;
     try {
         // Replaying the track asked for last starts on a clean map; another track is drawn over it.
         if (s_.MapStyle == 0 && !s_.TrackName.empty() && EqualsIgnoringCase(s_.TrackName, s_.PreviousTrackName) &&
@@ -41,19 +50,23 @@ bool PathAnimation::DrawPath() {
 
         clsInterpol line(s_, ports_.ui);
         bool result = false;
-        const std::vector<double>& px = s_.PointsX;
-        const std::vector<double>& py = s_.PointsY;
-        const std::size_t count = std::min(px.size(), py.size());
+        const std::size_t count = std::min(s_.PointsX.size(), s_.PointsY.size());
+        const double lastX = count > 0 ? s_.PointsX[count - 1] : 0, lastY = count > 0 ? s_.PointsY[count - 1] : 0;
         bool stopped = false;
-        for (std::size_t i = 0; i + 1 < count && !stopped; ++i) {
-            const double x1 = px[i], y1 = py[i], x2 = px[i + 1], y2 = py[i + 1];
+        for (std::size_t i = 0; i + 1 < count; ++i) {
             ports_.ui.Yield();
-            if (HoldWhilePaused() == Outcome::Stopped) {
+            if (HoldWhilePaused(path) == Outcome::Stopped) {
                 stopped = true;
                 break;
             }
+            // Read only now: past the check above the arrays are still this drawing's.
+            const double x1 = s_.PointsX[i], y1 = s_.PointsY[i], x2 = s_.PointsX[i + 1], y2 = s_.PointsY[i + 1];
             if (!line.Interpolazione(std::array{x1, x2}, std::array{y1, y2})) {
                 s_.ControlError = line.ControlError();
+                stopped = true;
+                break;
+            }
+            if (Stopped(path)) {
                 stopped = true;
                 break;
             }
@@ -61,7 +74,7 @@ bool PathAnimation::DrawPath() {
             const std::int32_t color = s_.MapStyle == 0 ? s_.TrackColor : s_.ForeColor;
             surface.setForeColor(color);
             surface.setFillColor(color);
-            if (DrawSegment(x1, y1, x2, y2, line.CoefficienteAngolare(), line.TermineNoto(), color) ==
+            if (DrawSegment(x1, y1, x2, y2, line.CoefficienteAngolare(), line.TermineNoto(), color, path) ==
                 Outcome::Stopped) {
                 stopped = true;
                 break;
@@ -75,9 +88,8 @@ bool PathAnimation::DrawPath() {
         if (!stopped) {
             if (s_.ViewPoints && count > 0) {
                 surface.setDrawWidth(1);
-                const double x = px[count - 1], y = py[count - 1];
-                surface.Box(static_cast<float>(x - s_.PixelX), static_cast<float>(y - s_.PixelY),
-                            static_cast<float>(x + s_.PixelX), static_cast<float>(y + s_.PixelY), kMarkerColor);
+                surface.Box(static_cast<float>(lastX - s_.PixelX), static_cast<float>(lastY - s_.PixelY),
+                            static_cast<float>(lastX + s_.PixelX), static_cast<float>(lastY + s_.PixelY), kMarkerColor);
             }
             if (!s_.Title.empty()) PrintTitle(s_, ports_);
             result = true;
@@ -96,7 +108,7 @@ bool PathAnimation::DrawPath() {
 }
 
 PathAnimation::Outcome PathAnimation::DrawSegment(double x1, double y1, double x2, double y2, double slope,
-                                                  double intercept, std::int32_t color) {
+                                                  double intercept, std::int32_t color, std::uint64_t path) {
     Surface& surface = ports_.surface;
     const auto X1 = static_cast<float>(x1), Y1 = static_cast<float>(y1);
     const auto X2 = static_cast<float>(x2), Y2 = static_cast<float>(y2);
@@ -114,9 +126,9 @@ PathAnimation::Outcome PathAnimation::DrawSegment(double x1, double y1, double x
     float curX = X1, curY = Y1, prevX = X1, prevY = Y1;
     for (;;) {
         if (!(std::fabs(curX - X1) < dX) && !(std::fabs(curY - Y1) < dY)) break;
-        if (s_.FlagExit) return Outcome::Stopped;
+        if (Stopped(path)) return Outcome::Stopped;
         WaitDelay(s_, ports_);
-        if (HoldWhilePaused() == Outcome::Stopped) return Outcome::Stopped;
+        if (HoldWhilePaused(path) == Outcome::Stopped) return Outcome::Stopped;
         const float beforeX = curX, beforeY = curY;
         if (std::fabs(curX - X1) < dX) {
             curX = curX + stepX;

@@ -20,10 +20,14 @@ public:
 
 private:
     enum class Outcome { Done, Stopped };
-    // Waits while the drawing is paused; Stopped when a stop request comes meanwhile.
-    Outcome HoldWhilePaused();
+    // True once a stop is requested or the path drawn since `path` was replaced (a drawing
+    // started from one of this one's yields).
+    bool Stopped(std::uint64_t path) const;
+    // Sleeps in the user interface while the drawing is paused; Stopped when it is stopped
+    // meanwhile.
+    Outcome HoldWhilePaused(std::uint64_t path);
     Outcome DrawSegment(double x1, double y1, double x2, double y2, double slope, double intercept,
-                        std::int32_t color);
+                        std::int32_t color, std::uint64_t path);
     void Finish();
 
     ControlState& s_;

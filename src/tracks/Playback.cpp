@@ -26,7 +26,8 @@ bool Playback::DrawTrack(const std::string& name) {
 
 bool Playback::ExecuteTrack(bool choose) {
     ResetFlagExit(s_);
-    if (s_.Drawing) {
+    // Busy from the first load on, so that a request made during a load pauses too.
+    if (s_.Drawing || s_.PlaybackBusy) {
         if (!s_.Paused) {
             menus_.SetExecCaption("Resume drawing in progress");
             s_.Paused = true;
@@ -45,16 +46,24 @@ bool Playback::ExecuteTrack(bool choose) {
     }
     if (s_.TrackName.empty()) return false;
 
+    struct Busy {
+        bool& flag;
+        explicit Busy(bool& f) : flag(f) { flag = true; }
+        ~Busy() { flag = false; }
+    } busy(s_.PlaybackBusy);
     bool result = false;
     bool cancel = false;
-    s_.BranchCount = store_.CountBranches();
-    for (s_.BranchIndex = 1; s_.BranchIndex <= s_.BranchCount; ++s_.BranchIndex) {
-        if (!store_.LoadBranch(s_.BranchIndex)) continue;
+    // The playback keeps its track when a request made meanwhile changes TrackName.
+    const std::string name = s_.TrackName;
+    const int count = store_.CountBranches(name);
+    for (int branch = 1; branch <= count; ++branch) {
+        if (!store_.LoadBranch(name, static_cast<std::int16_t>(branch))) continue;
         ports_.events.StartDrawing(cancel);
         ports_.ui.Yield();
         if (cancel) return result;
+        s_.BranchCount = static_cast<std::int16_t>(count);
+        s_.BranchIndex = static_cast<std::int16_t>(branch);
         result = path_.DrawPath();
-        if (s_.BranchIndex == INT16_MAX) break;
     }
     return result;
 }

@@ -9,16 +9,22 @@
 
 namespace tesmo {
 std::string TrackList::ChooseTrack(const std::string& title) {
+    frmList& dialog = TrackListDialog();
+    // One list at a time: a request made while it is on screen (from a host's timer, say)
+    // gets no choice and leaves the list as the user sees it.
+    if (dialog.Loaded()) return {};
     try {
         std::vector<std::string> names = store_.ListTracks();
         if (names.empty()) {
             ports_.prompts.MsgBox("No Track available.", msgbox::Information, "");
             return {};
         }
-        frmList& dialog = TrackListDialog();
         dialog.Load(title, std::move(names), EqualsIgnoringCase(title, "Available Tracks") ? "View" : "Exec");
+        struct Unload {
+            frmList& dialog;
+            ~Unload() { dialog.Unload(); }
+        } unload{dialog};
         ports_.dialogs.ShowTrackList(dialog, s_.Topmost);
-        dialog.Unload();
         return dialog.TrackName();
     } catch (const Error&) {
         return {};

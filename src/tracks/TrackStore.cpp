@@ -47,7 +47,7 @@ void TrackStore::OpenDatabase() {
     }
     s_.Connection = ports_.database.CreateConnection();
     try {
-        s_.Connection->Open("data source=" + s_.AppFolder + "Tesmo.mdb;");
+        s_.Connection->Open(ConnectionStringFor(s_.AppFolder + "Tesmo.mdb"));
     } catch (const Error& e) {
         failure = e.description();
     }
@@ -93,9 +93,9 @@ std::vector<std::string> TrackStore::ListTracks() {
     return names;
 }
 
-std::int16_t TrackStore::CountBranches() {
+std::int16_t TrackStore::CountBranches(const std::string& name) {
     try {
-        auto rows = connection().OpenRecordSet("SELECT DISTINCT ramo FROM TESMO WHERE tratto=" + Quoted(s_.TrackName) +
+        auto rows = connection().OpenRecordSet("SELECT DISTINCT ramo FROM TESMO WHERE tratto=" + Quoted(name) +
                                                " ORDER BY ramo");
         std::int16_t result = 1;
         if (rows->RecordCount() > 1) {
@@ -109,27 +109,32 @@ std::int16_t TrackStore::CountBranches() {
     }
 }
 
-bool TrackStore::LoadBranch(std::int16_t n) {
+bool TrackStore::LoadBranch(const std::string& name, std::int16_t n) {
     try {
-        auto rows = connection().OpenRecordSet("SELECT ordinale,X,Y FROM tesmo WHERE tratto=" + Quoted(s_.TrackName) +
+        auto rows = connection().OpenRecordSet("SELECT ordinale,X,Y FROM tesmo WHERE tratto=" + Quoted(name) +
                                                " and ramo=" + std::to_string(n) + " ORDER BY ordinale");
         if (rows->RecordCount() < 1) {
             rows->Close();
-            throw Error(1031, "Track name:  ''" + s_.TrackName + "''" + kCR + kCR + "This Track doesn't exist.");
+            throw Error(1031, "Track name:  ''" + name + "''" + kCR + kCR + "This Track doesn't exist.");
         }
         rows->MoveLast();
         rows->MoveFirst();
         const auto count = static_cast<std::size_t>(rows->RecordCount());
-        s_.PointsX.assign(count, 0.0);
-        s_.PointsY.assign(count, 0.0);
-        for (std::size_t i = 0; !rows->AtEnd(); ++i) {
-            s_.PointsX[i] = rows->Field("X").toDouble();
-            s_.PointsY[i] = rows->Field("Y").toDouble();
+        // Filled aside and put in place at the end: a drawing started from one of the yields
+        // below may replace the path meanwhile.
+        std::vector<double> x, y;
+        TakePath(s_, x, y);
+        x.assign(count, 0.0);
+        y.assign(count, 0.0);
+        for (std::size_t i = 0; i < count && !rows->AtEnd(); ++i) {
+            x[i] = rows->Field("X").toDouble();
+            y[i] = rows->Field("Y").toDouble();
             rows->MoveNext();
             ports_.ui.Yield();
             if (s_.FlagExit) break;
         }
         rows->Close();
+        PutPath(s_, std::move(x), std::move(y));
         return true;
     } catch (const Error& e) {
         s_.Drawing = false;
@@ -173,6 +178,18 @@ bool TrackStore::DeleteTrack() {
         s_.ControlError = e.description();
         return false;
     }
+}
+
+void TrackStore::BeginTrans() {
+    connection().BeginTrans();
+}
+
+void TrackStore::CommitTrans() {
+    connection().CommitTrans();
+}
+
+void TrackStore::RollbackTrans() {
+    connection().RollbackTrans();
 }
 
 }  // namespace tesmo

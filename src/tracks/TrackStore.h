@@ -36,10 +36,10 @@ public:
     std::int32_t CountTracks();
     // The stored track names in order, leaving out the track being created. Throws.
     std::vector<std::string> ListTracks();
-    // The number of branches of TrackName (1 when it has none); 0 on failure.
-    std::int16_t CountBranches();
-    // Loads branch n of TrackName into PointsX / PointsY; false with ControlError on failure.
-    bool LoadBranch(std::int16_t n);
+    // The number of branches of a track (1 when it has none); 0 on failure.
+    std::int16_t CountBranches(const std::string& name);
+    // Loads branch n of a track into PointsX / PointsY; false with ControlError on failure.
+    bool LoadBranch(const std::string& name, std::int16_t n);
 
     struct NextBranch {
         std::int16_t branch = 1;
@@ -50,6 +50,11 @@ public:
     void InsertPoint(std::int32_t ordinal, const std::string& name, std::int16_t branch, float x, float y);
     // Deletes every row of TrackName in a transaction of its own; false with ControlError.
     bool DeleteTrack();
+
+    // The transaction that holds a track being created. Throw, also without a connection.
+    void BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
 
 private:
     Connection& connection();

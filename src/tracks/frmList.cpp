@@ -6,6 +6,7 @@ void frmList::Load(std::string caption, std::vector<std::string> entries, std::s
     caption_ = std::move(caption);
     entries_ = std::move(entries);
     tag_ = std::move(tag);
+    loaded_ = true;
 }
 
 bool frmList::OK(std::optional<std::size_t> selected) {

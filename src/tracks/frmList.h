@@ -12,7 +12,12 @@ namespace tesmo {
 class frmList {
 public:
     void Load(std::string caption, std::vector<std::string> entries, std::string tag);
-    void Unload() { entries_.clear(); }
+    void Unload() {
+        entries_.clear();
+        loaded_ = false;
+    }
+    // Between Load and Unload: the list is being shown.
+    bool Loaded() const { return loaded_; }
 
     const std::string& Caption() const { return caption_; }
     const std::vector<std::string>& Entries() const { return entries_; }
@@ -31,6 +36,7 @@ private:
     std::vector<std::string> entries_;
     std::string tag_;
     std::string trackName_;
+    bool loaded_ = false;
 };
 
 // The one track list of the user-interface thread.

@@ -10,7 +10,7 @@ std::string DatabaseWith(const std::vector<TrackRow>& rows) {
     const std::string folder = NewFolder();
     CreateTrackDatabase(folder + "Tesmo.mdb");
     SqliteConnection connection;
-    connection.Open("data source=" + folder + "Tesmo.mdb;");
+    connection.Open(ConnectionStringFor(folder + "Tesmo.mdb"));
     connection.BeginTrans();
     for (const TrackRow& r : rows)
         connection.Execute(
@@ -21,13 +21,13 @@ std::string DatabaseWith(const std::vector<TrackRow>& rows) {
 
 void RunStatement(const std::string& folder, const std::string& statement) {
     SqliteConnection connection;
-    connection.Open("data source=" + folder + "Tesmo.mdb;");
+    connection.Open(ConnectionStringFor(folder + "Tesmo.mdb"));
     connection.Execute(statement);
 }
 
 int CountRows(const std::string& folder, const std::string& query) {
     SqliteConnection connection;
-    connection.Open("data source=" + folder + "Tesmo.mdb;");
+    connection.Open(ConnectionStringFor(folder + "Tesmo.mdb"));
     return connection.OpenRecordSet(query)->RecordCount();
 }
 

@@ -50,7 +50,11 @@ TEST(Playback, PlaysEveryBranchInOrderInTrackColor) {
 
 TEST(Playback, ChoosingTheTrack) {
     PlayRig rig;
-    rig.dialogs.onTrackList = Choose("Road");
+    rig.dialogs.onTrackList = [&](frmList& list) {
+        EXPECT_FALSE(rig.control.DrawTrack("")) << "a second request while the list is open gets nothing";
+        EXPECT_EQ(list.Entries(), (std::vector<std::string>{"River", "Road"})) << "and leaves the list alone";
+        Choose("Road")(list);
+    };
     EXPECT_TRUE(rig.control.DrawTrack(""));
     EXPECT_EQ(rig.dialogs.listCaptions, std::vector<std::string>{"Choose the Track"});
     EXPECT_EQ(rig.dialogs.listEntries[0], (std::vector<std::string>{"River", "Road"}));
@@ -82,13 +86,16 @@ TEST(Playback, TheSameRequestPausesAndResumes) {
     rig.control.setBaseStep(30);
     std::vector<std::string> captions;
     bool paused = false, resumed = false;
+    int pausedYields = 0;
     rig.ui.onYield = [&] {
         if (!paused && rig.lines().size() == 2) {
             paused = true;
             EXPECT_FALSE(rig.control.DrawTrack("Road")) << "a request during a playback only pauses it";
             captions.push_back(rig.commands.State(Command::Exec).caption);
-        } else if (paused && !resumed) {
+            rig.ui.waits.clear();
+        } else if (paused && !resumed && ++pausedYields == 3) {
             resumed = true;
+            EXPECT_GT(std::count(rig.ui.waits.begin(), rig.ui.waits.end(), 250.0), 0) << "paused, it sleeps until an event";
             const auto drawn = rig.lines().size();
             rig.commands.Exec();
             captions.push_back(rig.commands.State(Command::Exec).caption);
@@ -97,7 +104,9 @@ TEST(Playback, TheSameRequestPausesAndResumes) {
     };
     EXPECT_TRUE(rig.control.DrawTrack("River"));
     EXPECT_EQ(captions, (std::vector<std::string>{"Resume drawing in progress", "Abort drawing in progress"}));
-    EXPECT_EQ(rig.lines().back().x2, 400) << "the first branch went on to its end";
+    EXPECT_EQ(rig.lines().back().x2, 2300) << "the playback went on with its own track to its end";
+    EXPECT_EQ(rig.count("FinishDrawing"), 3);
+    EXPECT_EQ(rig.control.TrackName(), "Road") << "the request's name is kept for later";
     EXPECT_EQ(rig.commands.State(Command::Exec).caption, "Execute Track drawing");
 }
 
@@ -143,6 +152,76 @@ TEST(Playback, EscapeCancelsAndIsSwallowed) {
     EXPECT_EQ(other, 65);
     EXPECT_EQ(rig.prompts.calls.size(), 1u);
     EXPECT_EQ(rig.count("FinishDrawing"), 3) << "answering No lets the playback go on";
+
+    const struct {
+        const char* name;
+        std::function<void(Rig&)> setUp;
+    } kept[] = {
+        {"no database", [](Rig& r) { r.start(NewFolder()); }},
+        {"chart mode", [](Rig& r) { r.start(), r.control.setMapStyle(enMapStyle::ScaleSystem); }},
+        {"menus off", [](Rig& r) { r.start(), r.control.setEnableMenu(false); }},
+    };
+    for (const auto& c : kept) {
+        Rig r;
+        c.setUp(r);
+        std::int16_t key = 27;
+        r.container().KeyDown(key);
+        EXPECT_EQ(key, 27) << c.name << ": Esc goes on to the host";
+    }
+}
+
+TEST(Reentry, ADrawingStartedInsideAnotherEndsTheFirstCleanly) {
+    Rig rig;
+    rig.start();
+    for (int i = 0; i < 20; ++i) rig.control.Point_Add(100 * i, 100);
+    rig.control.setDelay(5);
+    rig.control.setBaseStep(1000);
+    std::size_t linesWhenNestedEnded = 0;
+    bool nested = false;
+    rig.ui.onYield = [&] {
+        if (nested || rig.surface.opsOf("Line").size() != 3) return;
+        nested = true;
+        rig.control.Point_Clear();
+        rig.control.Point_Add(5000, 5000);
+        rig.control.Point_Add(6000, 5000);
+        EXPECT_TRUE(rig.control.Draw());
+        linesWhenNestedEnded = rig.surface.opsOf("Line").size();
+    };
+    EXPECT_FALSE(rig.control.Draw()) << "its path was replaced before its end";
+    ASSERT_EQ(linesWhenNestedEnded, 4u);
+    EXPECT_EQ(rig.surface.opsOf("Line").size(), 4u) << "the first drawing drew nothing more";
+    EXPECT_EQ(rig.surface.opsOf("Line").back().x2, 6000);
+    EXPECT_EQ(std::count(rig.events.raised.begin(), rig.events.raised.end(), "FinishDrawing"), 1);
+}
+
+TEST(Reentry, APlaybackRequestedWhileBranchesLoadPausesTheRunningOne) {
+    std::vector<TrackRow> rows;
+    for (int i = 1; i <= 200; ++i) rows.push_back({i, "Big", i <= 100 ? 1 : 2, 10.0f * i, 500});
+    rows.push_back({1, "Small", 1, 0, 0});
+    rows.push_back({2, "Small", 1, 9, 9});
+    PlayRig rig(rows);
+    int yields = 0;
+    rig.ui.onYield = [&] {
+        // Still loading at the fifth yield: the request pauses; the next one resumes.
+        if (++yields == 5 || yields == 6) {
+            EXPECT_FALSE(rig.control.DrawTrack("Small"));
+        }
+    };
+    EXPECT_TRUE(rig.control.DrawTrack("Big"));
+    EXPECT_EQ(rig.lines().size(), 198u) << "both branches of Big, nothing of Small";
+    EXPECT_EQ(rig.count("FinishDrawing"), 2);
+    EXPECT_EQ(rig.lines().back().x2, 2000);
+}
+
+TEST(Playback, AOnePointBranchDrawsNoLineAndOneMarker) {
+    PlayRig rig({{1, "Dot", 1, 700, 800}});
+    rig.control.setViewPoints(true);
+    EXPECT_TRUE(rig.control.DrawTrack("Dot"));
+    EXPECT_TRUE(rig.lines().empty());
+    const auto boxes = rig.surface.opsOf("Box");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].color, 255);
+    EXPECT_EQ(boxes[0].x1, 700 - 15);
 }
 
 TEST(Playback, DoubleClickOnTheMap) {

@@ -56,16 +56,16 @@ TEST(TrackStore, ListsCountsAndLoads) {
     rig.s.TrackOpen = false;
 
     rig.s.TrackName = "River";
-    EXPECT_EQ(rig.store.CountBranches(), 2);
-    ASSERT_TRUE(rig.store.LoadBranch(2));
+    EXPECT_EQ(rig.store.CountBranches(rig.s.TrackName), 2);
+    ASSERT_TRUE(rig.store.LoadBranch(rig.s.TrackName, 2));
     EXPECT_EQ(rig.loaded(), (std::vector<std::pair<double, double>>{{500, 500}, {600, 550}}));
-    ASSERT_TRUE(rig.store.LoadBranch(1));
+    ASSERT_TRUE(rig.store.LoadBranch(rig.s.TrackName, 1));
     EXPECT_EQ(rig.loaded().size(), 3u);
     EXPECT_EQ(rig.ui.yields, 5) << "a yield after every row";
 
     rig.s.TrackName = "O'Hara";
-    EXPECT_EQ(rig.store.CountBranches(), 1);
-    ASSERT_TRUE(rig.store.LoadBranch(1));
+    EXPECT_EQ(rig.store.CountBranches(rig.s.TrackName), 1);
+    ASSERT_TRUE(rig.store.LoadBranch(rig.s.TrackName, 1));
     EXPECT_EQ(rig.loaded().front(), (std::pair<double, double>{1, 2}));
 }
 
@@ -75,8 +75,8 @@ TEST(TrackStore, AMissingTrackInBothModes) {
         rig.s.MapStyle = mapStyle;
         rig.s.TrackName = "Nowhere";
         rig.s.Drawing = rig.s.Paused = true;
-        EXPECT_EQ(rig.store.CountBranches(), 1);
-        EXPECT_FALSE(rig.store.LoadBranch(1));
+        EXPECT_EQ(rig.store.CountBranches(rig.s.TrackName), 1);
+        EXPECT_FALSE(rig.store.LoadBranch(rig.s.TrackName, 1));
         std::string expected = "Track name:  ''Nowhere''\r\rThis Track doesn't exist.";
         if (mapStyle == 1) expected += "\r\rTo execute a track drawing set 'MapStyle' = 0";
         EXPECT_EQ(rig.s.ControlError, expected);
@@ -89,7 +89,7 @@ TEST(TrackStore, LoadingStopsAtAStopRequestKeepingTheFullSize) {
     StoreRig rig(DatabaseWith(kTracks));
     rig.s.TrackName = "River";
     rig.ui.onYield = [&] { rig.s.FlagExit = true; };
-    ASSERT_TRUE(rig.store.LoadBranch(1));
+    ASSERT_TRUE(rig.store.LoadBranch(rig.s.TrackName, 1));
     EXPECT_EQ(rig.loaded(), (std::vector<std::pair<double, double>>{{100, 100}, {0, 0}, {0, 0}}));
 }
 
@@ -110,8 +110,8 @@ TEST(TrackStore, InsertedRowsAreVisibleInTheTransactionAndGoneAfterRollback) {
     rig.store.InsertPoint(58, "River", 3, 12.5f, 1e7f);
     rig.store.InsertPoint(59, "River", 3, -3, 0.1f);
     rig.s.TrackName = "River";
-    EXPECT_EQ(rig.store.CountBranches(), 3);
-    ASSERT_TRUE(rig.store.LoadBranch(3));
+    EXPECT_EQ(rig.store.CountBranches(rig.s.TrackName), 3);
+    ASSERT_TRUE(rig.store.LoadBranch(rig.s.TrackName, 3));
     EXPECT_EQ(rig.loaded(), (std::vector<std::pair<double, double>>{{12.5, 1e7}, {-3, 0.1}}));
 
     rig.s.TrackName = "Alps";
@@ -120,7 +120,7 @@ TEST(TrackStore, InsertedRowsAreVisibleInTheTransactionAndGoneAfterRollback) {
 
     rig.s.Connection->RollbackTrans();
     rig.s.TrackName = "River";
-    EXPECT_EQ(rig.store.CountBranches(), 2);
+    EXPECT_EQ(rig.store.CountBranches(rig.s.TrackName), 2);
     EXPECT_EQ(CountRows(folder, "SELECT * FROM TESMO"), static_cast<int>(kTracks.size()));
 }
 
@@ -140,10 +140,10 @@ TEST(TrackStore, NamesAreStoredListedLoadedAndDeletedExactly) {
     for (const auto& name : names) {
         EXPECT_NE(std::find(listed.begin(), listed.end(), name), listed.end()) << name.substr(0, 30);
         rig.s.TrackName = name;
-        ASSERT_TRUE(rig.store.LoadBranch(1)) << name.substr(0, 30);
+        ASSERT_TRUE(rig.store.LoadBranch(rig.s.TrackName, 1)) << name.substr(0, 30);
         EXPECT_EQ(rig.loaded().size(), 2u);
         ASSERT_TRUE(rig.store.DeleteTrack());
-        EXPECT_FALSE(rig.store.LoadBranch(1));
+        EXPECT_FALSE(rig.store.LoadBranch(rig.s.TrackName, 1));
     }
     EXPECT_EQ(rig.store.ListTracks(), std::vector<std::string>{"Keep"});
     EXPECT_EQ(CountRows(folder, "SELECT * FROM TESMO WHERE tratto='Keep'"), 2);
@@ -159,6 +159,13 @@ TEST(TrackStore, AFailedDeleteLeavesTheDatabaseUnchanged) {
     EXPECT_EQ(rig.s.ControlError, "this row stays");
     EXPECT_EQ(CountRows(folder, "SELECT * FROM TESMO WHERE tratto='River'"), 5);
     EXPECT_TRUE(rig.prompts.calls.empty()) << "nothing is shown";
+
+    rig.store.BeginTrans();
+    rig.store.InsertPoint(58, "River", 3, 1, 1);
+    EXPECT_FALSE(rig.store.DeleteTrack());
+    rig.store.CommitTrans();
+    EXPECT_EQ(CountRows(folder, "SELECT * FROM TESMO WHERE tratto='River'"), 6)
+        << "a delete failing inside an open creation keeps the creation's rows";
 }
 
 TEST(OpenDatabase, UnusableFilesSetDbFailedAndShowTheEnginesText) {
@@ -177,8 +184,8 @@ TEST(OpenDatabase, UnusableFilesSetDbFailedAndShowTheEnginesText) {
         EXPECT_NE(rig.prompts.calls[0].text.find(folder + "Tesmo.mdb"), std::string::npos);
         EXPECT_FALSE(rig.menus.State(Command::Exec).enabled) << "track commands disabled in map mode";
         rig.s.TrackName = "River";
-        EXPECT_EQ(rig.store.CountBranches(), 0);
-        EXPECT_FALSE(rig.store.LoadBranch(1));
+        EXPECT_EQ(rig.store.CountBranches(rig.s.TrackName), 0);
+        EXPECT_FALSE(rig.store.LoadBranch(rig.s.TrackName, 1));
     }
     StoreRig later(missing);
     CreateTrackDatabase(missing + "Tesmo.mdb");
@@ -194,8 +201,8 @@ TEST(OpenDatabase, ATableWithoutTheRightColumnsFailsAtEachStatement) {
     StoreRig rig(folder);
     EXPECT_FALSE(rig.s.DbFailed);
     rig.s.TrackName = "River";
-    EXPECT_EQ(rig.store.CountBranches(), 1);
-    EXPECT_FALSE(rig.store.LoadBranch(1));
+    EXPECT_EQ(rig.store.CountBranches(rig.s.TrackName), 1);
+    EXPECT_FALSE(rig.store.LoadBranch(rig.s.TrackName, 1));
     try {
         rig.store.InsertPoint(1, "River", 1, 0, 0);
         FAIL();

@@ -29,19 +29,22 @@ std::string WriteFile(const std::string& folder, const std::string& name, const 
 
 TEST(TrackTool, CreatesImportsListsAndExports) {
     const std::string folder = NewFolder();
-    const std::string db = folder + "Tesmo.mdb";
+    // A ";" in the path is part of the file name, not the end of the connection string.
+    const std::string db = folder + "maps;v2.mdb";
     ASSERT_EQ(Tool({"init", db}).status, 0);
-    const std::string csv = WriteFile(folder, "a.csv", "ramo,ordinale,X,Y\n2,9,30,40\n1,3,10,20\n1,4,15.5,25\n");
-    ASSERT_EQ(Tool({"import", db, csv, "Bay of O'Neil"}).status, 0);
-    ASSERT_EQ(Tool({"import", db, csv, "Bay of O'Neil"}).status, 0);
+    const std::string csv = WriteFile(folder, "a.csv", "\xEF\xBB\xBFramo,ordinale,X,Y\n2,9,30,40\n1,3,10,20\n1,4,15.5,25\n");
+    ASSERT_EQ(Tool({"import", db, csv, "Bay of O'Neil"}).status, 0) << "a byte-order mark is accepted";
+    ASSERT_EQ(Tool({"import", db, csv, " Bay of O'Neil "}).status, 0);
     EXPECT_EQ(Tool({"list", db}).out, "Bay of O'Neil\t4 branches\t6 points\n");
-    EXPECT_EQ(Tool({"export", db, "Bay of O'Neil"}).out,
+    EXPECT_EQ(Tool({"export", db, "  Bay of O'Neil "}).out,
               "ramo,ordinale,X,Y\n1,1,10,20\n1,2,15.5,25\n2,3,30,40\n3,4,10,20\n3,5,15.5,25\n4,6,30,40\n")
         << "new branches after the existing ones, ordinals continuing";
+    EXPECT_FALSE(std::ifstream(folder + "maps").good());
 }
 
 TEST(TrackTool, BadInputIsRefusedClearlyAndChangesNothing) {
-    const std::string folder = DatabaseWith({{1, "Keep", 1, 1, 1}});
+    const std::string folder = DatabaseWith({{1, "Keep", 1, 1, 1}, {INT32_MAX - 1, "Full", 1, 1, 1}});
+    RunStatement(folder, "INSERT INTO TESMO VALUES (1,'Bad',1,2,3), (2,'Bad',1,'not a number',3)");
     const std::string db = folder + "Tesmo.mdb";
     const struct {
         std::vector<std::string> args;
@@ -60,13 +63,16 @@ TEST(TrackTool, BadInputIsRefusedClearlyAndChangesNothing) {
         {{"import", db, WriteFile(folder, "e.csv", "ramo,ordinale,X,Y\n"), "New"}, 1, "no points"},
         {{"import", db, WriteFile(folder, "f.csv", "1,1,5,5\n"), "   "}, 1, "the track name is empty"},
         {{"import", db, folder + "missing.csv", "New"}, 1, "cannot be read"},
+        {{"import", db, WriteFile(folder, "g.csv", "1,1,5,5\n1,2,6,6\n"), "Full"}, 1, "32-bit limit"},
+        {{"export", db, "Bad"}, 1, "Type mismatch"},
     };
     for (const auto& c : cases) {
         const Outcome o = Tool(c.args);
         EXPECT_EQ(o.status, c.status) << c.message;
         EXPECT_NE(o.err.find(c.message), std::string::npos) << o.err;
+        EXPECT_EQ(o.out, "") << c.message << ": nothing half written";
     }
-    EXPECT_EQ(CountRows(folder, "SELECT * FROM TESMO"), 1);
+    EXPECT_EQ(CountRows(folder, "SELECT * FROM TESMO"), 4);
     EXPECT_EQ(Tool({"--help"}).status, 0);
 }
 

@@ -47,6 +47,10 @@ TEST(Bounds, SettersRoundNumbersTakeDatesAndIgnoreTheRest) {
         EXPECT_EQ(rig.control.XAsDate(), c.asDate) << c.name;
         EXPECT_EQ(rig.host.notified, c.notified) << c.name;
     }
+    ChartRig dated;
+    dated.control.setXAsDate(true);
+    dated.control.setMaxX(5);
+    EXPECT_FALSE(dated.control.XAsDate()) << "a number makes a date axis numeric again";
 }
 
 TEST(Bounds, TooLargeForTheFieldIsAnOverflow) {

@@ -37,6 +37,19 @@ TEST_F(PointKeys, BuiltFromTheCoordinatesWhateverTheLocale) {
     }
 }
 
+TEST_F(PointKeys, AKeyBuiltFromATextIsFixedWhenThePointIsAdded) {
+    Shared().DecimalSeparator = ".";
+    Shared().GroupSeparator = ",";
+    clsPoints points;
+    points.Add("1.5", 2);
+    // Another control's start-up detects a comma locale, where "1.5" no longer reads as 1.5.
+    Shared().DecimalSeparator = ",";
+    Shared().GroupSeparator = ".";
+    EXPECT_EQ(points.Index("1.5:2"), 1);
+    points.Add(1.5, 2);
+    EXPECT_EQ(points.KeyAt(1), "1.5:2,1");
+}
+
 TEST_F(PointKeys, HostKeysAndBuiltKeysShareOneNamespace) {
     clsPoints points;
     points.Add(1, 1, "1:1,1");  // takes the key the second (1, 1) would get

@@ -3,7 +3,10 @@
 
 #include <algorithm>
 
+#include "core/ControlState.h"
 #include "fakes/Fakes.h"
+#include "menus/Menus.h"
+#include "scale/ScaleBuilder.h"
 #include "support/DayNumber.h"
 #include "support/SharedValues.h"
 
@@ -126,6 +129,33 @@ TEST(SetScaleUnit, DateAxis) {
     outside.control.setMaxX(5e6);
     ASSERT_TRUE(outside.control.SetScaleUnit());
     EXPECT_FALSE(outside.control.XAsDate());
+}
+
+TEST(SetScaleUnit, AnAutomaticUnitIsWrittenBack) {
+    // A unit of 0 only comes from stored settings, so the builder is driven on its own state.
+    const struct {
+        const char* name;
+        bool asDate;
+        float min, max;
+        std::int32_t unit;
+    } cases[] = {
+        {"numbers 0..100", false, 0, 100, 10},
+        {"dates, a year", true, static_cast<float>(DayNumberFromCivil(2024, 1, 1)),
+         static_cast<float>(DayNumberFromCivil(2024, 12, 31)), 90},
+    };
+    for (const auto& c : cases) {
+        FakePorts fakes;
+        ControlState s;
+        Menus menus(s);
+        ScaleBuilder scale(s, fakes.ports, menus, [] {});
+        s.MapStyle = 1;
+        s.XAsDate = c.asDate;
+        s.MinX = c.min;
+        s.MaxX = c.max;
+        s.UnitX = 0;
+        ASSERT_TRUE(scale.SetScaleUnit()) << c.name;
+        EXPECT_EQ(s.UnitX, c.unit) << c.name;
+    }
 }
 
 TEST(SetScaleUnit, StopRequestEndsTheRunAfterTheCurrentTick) {

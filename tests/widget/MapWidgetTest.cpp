@@ -27,7 +27,7 @@ public:
         const std::string path = folder_.filePath(QStringLiteral("Tesmo.mdb")).toStdString();
         CreateTrackDatabase(path);
         SqliteConnection c;
-        c.Open("data source=" + path + ";");
+        c.Open(ConnectionStringFor(path));
         for (const char* row : {"1,'Coast',1,300,300", "2,'Coast',1,6000,300", "3,'Coast',2,6000,300",
                                 "4,'Coast',2,6000,4000", "5,'Coast',3,300,4000", "6,'Coast',3,6000,4000",
                                 "1,'Inland',1,1000,1000", "2,'Inland',1,2000,2000"})

@@ -87,8 +87,23 @@ TEST(Widget, SizesAreAppliedOrRefusedClearly) {
         }
     }
     EXPECT_EQ(w.size(), QSize(200, 133));
+    EXPECT_EQ(w.control().Width(), 3000) << "a refused value changes nothing";
     w.control().setDrawWidth(32767);
     EXPECT_EQ(w.control().DrawWidth(), static_cast<int>(std::nearbyint(w.surface()->width() * 15.0)) / 2);
+}
+
+TEST(Widget, EnabledIsTheControlsOwnStateNotItsWindows) {
+    QWidget window;
+    auto* w = new TesmoWidget(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.setEnabled(false);
+    EXPECT_TRUE(w->control().Enabled());
+    w->control().DrawLine(0, 300, 3000, 300);
+    EXPECT_EQ(Shot(*w).pixelColor(100, 20), Rgb(w->control().ForeColor())) << "drawing goes on";
+    w->control().setEnabled(false);
+    window.setEnabled(true);
+    EXPECT_FALSE(w->control().Enabled());
 }
 
 TEST(Widget, AutoSizeTakesThePictureSize) {
