@@ -27,8 +27,24 @@ MapView::MapView(QWidget* parent) : QWidget(parent), map_(new tesmo::TesmoWidget
     bar->addWidget(delay);
     bar->addWidget(new QLabel(tr("Double-click the map to choose a track; Esc cancels."), this));
     bar->addStretch();
+
+    // Track creation, through the same commands as the control's window menu.
+    auto* create = new QHBoxLayout;
+    const struct {
+        QString caption;
+        int command;
+    } commands[] = {{tr("New track by step"), 1107}, {tr("New track by points"), 1108}, {tr("Commit track"), 1109}};
+    for (const auto& c : commands) {
+        auto* button = new QPushButton(c.caption, this);
+        connect(button, &QPushButton::clicked, this, [this, id = c.command] { run(id); });
+        create->addWidget(button);
+    }
+    create->addWidget(new QLabel(tr("By step: click, then drag a line. By points: click each point."), this));
+    create->addStretch();
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addLayout(create);
     layout->addWidget(map_, 1);
 
     tesmo::ucTesmo& c = map_->control();
@@ -53,4 +69,12 @@ void MapView::play(const QString& name) {
     }
     const std::string error = map_->control().ControlError();
     if (!error.empty()) emit status(QString::fromStdString(error).replace('\r', ' '));
+}
+
+void MapView::run(int command) {
+    try {
+        map_->systemCommand(command);
+    } catch (const tesmo::Error& e) {
+        emit status(QString::fromStdString(e.description()));
+    }
 }

@@ -14,6 +14,8 @@ public:
     tesmo::TesmoWidget& map() { return *map_; }
     // Plays a stored track; returns when it is done, stopped or paused.
     void play(const QString& name);
+    // Runs a command of the control's window menu.
+    void run(int command);
 
 signals:
     void status(const QString& message);

@@ -40,6 +40,12 @@ public:
     static void setDefaultAppFolder(const QString& folder);
     static QString defaultAppFolder();
 
+    // Runs the command of window-menu item `id` (1100 "About...", 1101 "View available
+    // Tracks" ... 1114 "Always on top"), as the user's pick in that menu does; any other id
+    // does nothing, and so does a command that is disabled at the moment. Errors of the
+    // command are thrown as tesmo::Error.
+    void systemCommand(int id);
+
     QSize sizeHint() const override;
 
 signals:
@@ -55,6 +61,9 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A release on the control's margin acts as one on the surface.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     std::unique_ptr<ControlHost> host_;

@@ -24,4 +24,54 @@ void Commands::Remove() {
     if (Enabled(Command::Remove)) c_.d->list.Remove();
 }
 
+void Commands::LineDraw() {
+    if (Enabled(Command::LineDraw)) c_.d->creation.BeginNewTrack(CreationMode::ByStep);
+}
+
+void Commands::PointDraw() {
+    if (Enabled(Command::PointDraw)) c_.d->creation.BeginNewTrack(CreationMode::ByPoints);
+}
+
+void Commands::Commit() {
+    if (Enabled(Command::Commit)) c_.d->creation.Commit();
+}
+
+void Commands::SwitchToChart() {
+    if (!Enabled(Command::XYStyle)) return;
+    auto& d = *c_.d;
+    ResetFlagExit(d.s);
+    d.ports.surface.Cls();
+    d.s.MapStyle = 1;
+    d.MenusForMode();
+}
+
+void Commands::SwitchToMap() {
+    if (!Enabled(Command::MapStyle)) return;
+    auto& d = *c_.d;
+    ResetFlagExit(d.s);
+    d.ports.surface.Cls();
+    d.s.MapStyle = 0;
+    if (!d.s.DbTried) d.store.OpenDatabase();
+    d.MenusForMode();
+}
+
+void Commands::DispatchSystemCommand(std::int32_t id) {
+    switch (id) {
+        case 1100: c_.About(); break;
+        case 1101: View(); break;
+        case 1102: Exec(); break;
+        case 1103: Cancel(); break;
+        case 1104:
+        case 1112: c_.Clear(); break;
+        case 1105: Remove(); break;
+        case 1107: LineDraw(); break;
+        case 1108: PointDraw(); break;
+        case 1109: Commit(); break;
+        case 1110: c_.EditScaleSetting(1, ""); break;
+        case 1111: SwitchToChart(); break;
+        case 1113: SwitchToMap(); break;
+        default: break;  // 1106 (Set Picture...) and 1114 (Always on top) have no command yet
+    }
+}
+
 }  // namespace tesmo

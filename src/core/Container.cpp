@@ -111,8 +111,7 @@ void Container::StartRunTime() {
 void Container::EnterDesignMode() {
     ControlState& s = c_.d->s;
     // A track being created is dropped with the connection, never half kept.
-    if (s.TrackOpen) Independent([&] { c_.d->store.RollbackTrans(); });
-    s.TrackOpen = false;
+    c_.d->creation.DropOpenTrack();
     s.Points.reset();
     c_.d->store.CloseDatabase();
     s.DbTried = false;
@@ -132,23 +131,22 @@ void Container::Terminate() {
     ControlState& s = d.s;
     s.Terminated = true;
     s.FlagExit = true;
-    Independent([&] {
-        if (!s.TrackOpen) return;
-        const int answer = d.ports.prompts.MsgBox(
-            "A new Track is still open and not saved.\r\rDo you want to save it before to exit ?",
-            msgbox::Question | msgbox::YesNo, "");
-        s.TrackOpen = false;
-        if (answer == msgbox::Yes)
-            d.store.CommitTrans();
-        else
-            d.store.RollbackTrans();
-    });
+    // The user was asked when the window closed; what is still open now was not accepted.
+    d.creation.DropOpenTrack();
     Independent([&] { d.ports.dialogs.UnloadAll(); });
     Independent([&] { d.store.CloseDatabase(); });
     Independent([&] {
         if (d.s.ParentWindow != 0) d.menus.DetachParent();
     });
     s.Points.reset();
+}
+
+bool Container::QueryClose() {
+    auto& d = *c_.d;
+    if (!d.RunTime() || !d.s.TrackOpen) return true;
+    if (!d.creation.SettleOpenTrack("exit")) return false;
+    d.creation.Disarm();
+    return true;
 }
 
 void Container::DblClick() {
@@ -164,6 +162,18 @@ void Container::DblClick() {
 
 void Container::KeyDown(std::int16_t& key) {
     if (c_.d->RunTime()) c_.d->playback.KeyDown(key);
+}
+
+void Container::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+    if (c_.d->RunTime()) c_.d->pointer.MouseDown(button, shift, x, y);
+}
+
+void Container::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
+    if (c_.d->RunTime()) c_.d->pointer.MouseMove(button, shift, x, y);
+}
+
+void Container::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
+    if (c_.d->RunTime()) c_.d->pointer.MouseUp(button, shift, x, y);
 }
 
 }  // namespace tesmo

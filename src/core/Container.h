@@ -22,11 +22,19 @@ public:
     void EnterDesignMode();
     void Resize();
     void Show();
-    // Stops any drawing, closes the dialogs and releases what the control holds.
+    // The window holding the control is about to close: asks whether to keep a new track
+    // that is still open. False when it stays open (its commit failed): keep the window.
+    bool QueryClose();
+    // Stops any drawing, drops a new track still open, closes the dialogs and releases what
+    // the control holds. Asks nothing: the control may be half gone already.
     void Terminate();
-    // Input on the surface.
+    // Input on the surface (positions in twips). A button release on the control's margin
+    // goes to MouseUp as well.
     void DblClick();
     void KeyDown(std::int16_t& key);
+    void MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+    void MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
 
 private:
     ucTesmo& c_;

@@ -8,6 +8,8 @@
 #include "tesmo/ucTesmo.h"
 #include "tracks/PathAnimation.h"
 #include "tracks/Playback.h"
+#include "tracks/PointerInput.h"
+#include "tracks/TrackCreation.h"
 #include "tracks/TrackList.h"
 #include "tracks/TrackStore.h"
 
@@ -31,7 +33,9 @@ struct ucTesmo::Impl {
           scale(s, ports, menus, [this] { chart.Draw(); }),
           store(s, ports, menus),
           list(s, ports, store),
-          playback(s, ports, menus, store, list, path) {}
+          playback(s, ports, menus, store, list, path),
+          creation(s, ports, menus, store),
+          pointer(s, ports, menus, creation) {}
 
     bool RunTime() const { return ports.host.UserMode(); }
     void Notify(const char* name) { ports.host.PropertyChanged(name); }
@@ -61,6 +65,8 @@ struct ucTesmo::Impl {
     TrackStore store;
     TrackList list;
     Playback playback;
+    TrackCreation creation;
+    PointerInput pointer;
 };
 
 }  // namespace tesmo

@@ -88,8 +88,15 @@ struct ControlState {
     // A playback is under way, from the loading of its first branch to the end of its last.
     bool PlaybackBusy = false;
 
-    // The name of the track being created with the mouse.
+    // The track being created with the mouse: its mode, name and branch, the ordinal of
+    // the last point written and the last point recorded by step.
+    bool ByStep = false;
+    bool ByPoints = false;
     std::string NewTrackName;
+    std::int16_t NewBranch = 0;
+    std::int32_t LastOrdinal = 0;
+    float LastX = 0.0f;
+    float LastY = 0.0f;
 
     // The settings dialog's Redraw flag: the scale construction then draws the points too.
     bool DialogRedraw = false;

@@ -52,4 +52,9 @@ void Menus::SetExecCaption(const std::string& caption) {
     at(Command::Exec).caption = caption;
 }
 
+void Menus::ShowCreation(bool creating) {
+    for (Command c : {Command::Exec, Command::LineDraw, Command::PointDraw}) at(c).enabled = !creating;
+    at(Command::Commit).enabled = creating;
+}
+
 }  // namespace tesmo

@@ -35,12 +35,17 @@ public:
     void DisableTrackCommands();
     // The caption of the "Draw Track" command.
     void SetExecCaption(const std::string& caption);
+    // While a new track is being created, only its commit is available of the commands
+    // that draw or create tracks; afterwards they all are again and the commit is not.
+    void ShowCreation(bool creating);
 
     std::int64_t FindParentWindow() { return 0; }
     void RebuildSystemMenu(std::int64_t, int) {}
     void SetUpMenus() {}
     void DetachParent() {}
     void AssignCaptions() {}
+    // Opens the pop-up menu of the current mode at a surface position.
+    void ShowPopup(float, float) {}
 
 private:
     CommandState& at(Command command) { return commands_[static_cast<std::size_t>(command)]; }

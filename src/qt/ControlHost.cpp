@@ -39,6 +39,15 @@ ControlHost::ControlHost(TesmoWidget& widget)
         Ports{surface_, prompts_, hostSite_, ui_, clock_, locale_, dialogs_, events_, database_});
     surfaceWidget_->onDoubleClick = [this] { Container(*control_).DblClick(); };
     surfaceWidget_->onKeyDown = [this](std::int16_t& key) { Container(*control_).KeyDown(key); };
+    surfaceWidget_->onPointer = [this](SurfaceWidget::Pointer kind, std::int16_t button, std::int16_t shift, QPoint at) {
+        const float x = static_cast<float>(at.x()) * pixelX_, y = static_cast<float>(at.y()) * pixelY_;
+        Container container(*control_);
+        switch (kind) {
+            case SurfaceWidget::Pointer::Down: container.MouseDown(button, shift, x, y); break;
+            case SurfaceWidget::Pointer::Move: container.MouseMove(button, shift, x, y); break;
+            case SurfaceWidget::Pointer::Up: container.MouseUp(button, shift, x, y); break;
+        }
+    };
 }
 
 ControlHost::~ControlHost() {

@@ -4,10 +4,30 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPointer>
 
+#include "qt/PointerCodes.h"
 #include "qt/QtSurface.h"
 
 namespace tesmo {
+namespace {
+
+// The key code the control understands: letters as capitals, digits, and the usual control
+// keys by their character codes.
+std::int16_t KeyCode(const QKeyEvent& event) {
+    const int key = event.key();
+    switch (key) {
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab: return 9;
+        case Qt::Key_Delete: return 46;
+        default: return key >= 0x20 && key <= 0x7E ? static_cast<std::int16_t>(key) : 0;
+    }
+}
+
+}  // namespace
 
 SurfaceWidget::SurfaceWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pic_main"));
@@ -30,31 +50,28 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
-}  // namespace tesmo
-
-namespace tesmo {
-namespace {
-
-// The key code the control understands: letters as capitals, digits, and the usual control
-// keys by their character codes.
-std::int16_t KeyCode(const QKeyEvent& event) {
-    const int key = event.key();
-    switch (key) {
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Backspace: return 8;
-        case Qt::Key_Tab: return 9;
-        case Qt::Key_Delete: return 46;
-        default: return key >= 0x20 && key <= 0x7E ? static_cast<std::int16_t>(key) : 0;
-    }
+void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
+    pointer(Pointer::Down, ButtonCode(event->button()), *event);
 }
 
-}  // namespace
+void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
+    pointer(Pointer::Move, ButtonCode(event->buttons()), *event);
+}
+
+void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
+    pointer(Pointer::Up, ButtonCode(event->button()), *event);
+}
 
 void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPointer<SurfaceWidget> alive(this);
     if (event->button() == Qt::LeftButton && onDoubleClick) onDoubleClick();
-    QWidget::mouseDoubleClickEvent(event);
+    // The second click of a double click is a press of its own too.
+    if (alive) mousePressEvent(event);
+}
+
+void SurfaceWidget::pointer(Pointer kind, std::int16_t button, const QMouseEvent& event) {
+    const int b = surface_ ? surface_->borderPixels() : 0;
+    if (onPointer) onPointer(kind, button, ShiftCode(event.modifiers()), event.position().toPoint() - QPoint(b, b));
 }
 
 void SurfaceWidget::keyPressEvent(QKeyEvent* event) {

@@ -1,9 +1,13 @@
 #include "tesmo/TesmoWidget.h"
 
 #include <QImageReader>
+#include <QMouseEvent>
 
+#include "core/Commands.h"
 #include "core/Container.h"
+#include "qt/CloseWatcher.h"
 #include "qt/ControlHost.h"
+#include "qt/PointerCodes.h"
 #include "qt/QtPicture.h"
 #include "tesmo/Error.h"
 
@@ -14,6 +18,8 @@ TesmoWidget::TesmoWidget(QWidget* parent) : QWidget(parent), host_(std::make_uni
     container.Initialize();
     container.InitProperties();
     container.StartRunTime();
+    // A new track still open is settled with the user while the window is still there.
+    new CloseWatcher(this, [this] { return !host_ || Container(host_->control()).QueryClose(); });
 }
 
 TesmoWidget::~TesmoWidget() {
@@ -64,6 +70,10 @@ QString TesmoWidget::defaultAppFolder() {
     return QtHostSite::DefaultAppFolder();
 }
 
+void TesmoWidget::systemCommand(int id) {
+    if (!designMode()) Commands(host_->control()).DispatchSystemCommand(id);
+}
+
 QSize TesmoWidget::sizeHint() const {
     const ucTesmo& c = host_->control();
     return {static_cast<int>(c.Width() * logicalDpiX() / 1440), static_cast<int>(c.Height() * logicalDpiY() / 1440)};
@@ -78,6 +88,18 @@ void TesmoWidget::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Container(host_->control()).Show();
     host_->prompts().ShowDeferred();
+}
+
+void TesmoWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();  // so that the release comes here too
+}
+
+void TesmoWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const HostSite& site = host_->hostSite();
+    Container(host_->control())
+        .MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()),
+                 static_cast<float>(at.x()) * site.TwipsPerPixelX(), static_cast<float>(at.y()) * site.TwipsPerPixelY());
 }
 
 }  // namespace tesmo

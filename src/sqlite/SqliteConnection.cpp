@@ -122,18 +122,29 @@ std::unique_ptr<RecordSet> SqliteConnection::OpenRecordSet(const std::string& st
     return std::make_unique<SqliteRecordSet>(prepared.get());
 }
 
+bool SqliteConnection::InTransaction() const {
+    return db_ && sqlite3_get_autocommit(db_) == 0;
+}
+
+void SqliteConnection::Resync() {
+    if (!InTransaction()) depth_ = 0;
+}
+
 void SqliteConnection::BeginTrans() {
+    Resync();
     Execute(depth_ == 0 ? "BEGIN" : "SAVEPOINT tesmo_" + std::to_string(depth_));
     ++depth_;
 }
 
 void SqliteConnection::CommitTrans() {
+    Resync();
     if (depth_ == 0) throw Error(kEngineFailure, "No transaction is active.");
     Execute(depth_ == 1 ? "COMMIT" : "RELEASE tesmo_" + std::to_string(depth_ - 1));
     --depth_;
 }
 
 void SqliteConnection::RollbackTrans() {
+    Resync();
     if (depth_ == 0) throw Error(kEngineFailure, "No transaction is active.");
     if (depth_ == 1) {
         Execute("ROLLBACK");

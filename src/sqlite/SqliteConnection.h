@@ -27,6 +27,7 @@ public:
     void BeginTrans() override;
     void CommitTrans() override;
     void RollbackTrans() override;
+    bool InTransaction() const override;
 
     // The file named by "data source=" in a connection string ("" when there is none); the
     // value may stand between single or double quotes, a doubled quote standing for one.
@@ -37,6 +38,8 @@ private:
     // The compiled statement; a text holding more than one statement is refused.
     std::unique_ptr<sqlite3_stmt, void (*)(sqlite3_stmt*)> Prepare(const std::string& statement) const;
     [[noreturn]] void Fail() const;
+    // Forgets the transactions begun when the engine has rolled them back on its own.
+    void Resync();
 
     sqlite3* db_ = nullptr;
     int depth_ = 0;  // open transactions, the outermost counted too

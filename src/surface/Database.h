@@ -58,6 +58,9 @@ public:
     virtual void BeginTrans() = 0;
     virtual void CommitTrans() = 0;
     virtual void RollbackTrans() = 0;
+    // False also when the engine itself has rolled a begun transaction back after a
+    // failure (a full disk, say): later statements would then be kept one by one.
+    virtual bool InTransaction() const = 0;
 };
 
 class DatabaseEngine {

@@ -40,6 +40,7 @@ Connection& TrackStore::connection() {
 void TrackStore::OpenDatabase() {
     std::string failure;
     s_.DbTried = true;
+    if (s_.TrackOpen && InTransaction()) return;
     try {
         CloseDatabase();
     } catch (const Error& e) {
@@ -190,6 +191,10 @@ void TrackStore::CommitTrans() {
 
 void TrackStore::RollbackTrans() {
     connection().RollbackTrans();
+}
+
+bool TrackStore::InTransaction() const {
+    return s_.Connection && s_.Connection->InTransaction();
 }
 
 }  // namespace tesmo

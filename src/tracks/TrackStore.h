@@ -17,6 +17,7 @@ public:
     TrackStore(ControlState& state, const Ports& ports, Menus& menus) : s_(state), ports_(ports), menus_(menus) {}
 
     // (Re)opens Tesmo.mdb in AppFolder. A failure sets DbFailed and shows the engine's text.
+    // While a new track is open its connection is kept, with the track's transaction.
     void OpenDatabase();
 
     // Closes and releases the connection, when there is one.
@@ -55,6 +56,8 @@ public:
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();
+    // Whether that transaction is still open on the engine's side.
+    bool InTransaction() const;
 
 private:
     Connection& connection();

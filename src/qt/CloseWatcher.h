@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+namespace tesmo {
+
+// Watches the window that holds a widget for its closing, and follows the widget when it
+// moves to another window. `mayClose` runs before the window closes; false keeps it open.
+class CloseWatcher : public QObject {
+    Q_OBJECT
+public:
+    CloseWatcher(QWidget* widget, std::function<bool()> mayClose);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void follow();
+
+    QPointer<QWidget> widget_;
+    QPointer<QWidget> window_;
+    std::function<bool()> mayClose_;
+};
+
+}  // namespace tesmo

@@ -1,0 +1,161 @@
+#include "tracks/TrackCreation.h"
+
+#include "core/ControlState.h"
+#include "menus/Menus.h"
+#include "support/Text.h"
+#include "surface/Ports.h"
+#include "tesmo/Error.h"
+#include "tracks/TrackStore.h"
+
+namespace tesmo {
+namespace {
+
+constexpr float kMarkerHalf = 15;
+constexpr float kStepGap = 30;
+constexpr std::int32_t kPointsMarker = 255;     // red
+constexpr std::int32_t kStepMarker = 0x00FFFF;  // light yellow
+
+const char* Introduction(CreationMode mode) {
+    return mode == CreationMode::ByStep
+               ? "The following procedure allows to create one Track by STEP. Draw one single line (continue or "
+                 "not, circle closing or not) through the mouse, then close the new Track with the corresponding "
+                 "menu command.\r\rDo you want to proceed ?"
+               : "The following procedure allows to create one Track by POINTS. Set all points one by one through "
+                 "the mouse click, then close the new Track with the corresponding menu command.\r\rDo you want to "
+                 "proceed ?";
+}
+
+}  // namespace
+
+void TrackCreation::BeginNewTrack(CreationMode mode) {
+    const Command command = mode == CreationMode::ByStep ? Command::LineDraw : Command::PointDraw;
+    if (ports_.prompts.MsgBox(Introduction(mode), msgbox::Question | msgbox::YesNo, menus_.State(command).caption) !=
+        msgbox::Yes)
+        return;
+    if (!SettleOpenTrack("proceed")) return;
+    s_.NewTrackName = TrimBlanks(ports_.prompts.InputBox("Choose the new Track name.", "", ""));
+    // A mode armed before would otherwise write its clicks under the new name, or under none.
+    if (s_.NewTrackName.empty()) {
+        Disarm();
+        return;
+    }
+    try {
+        const TrackStore::NextBranch next = store_.FindNextBranch(s_.NewTrackName);
+        s_.NewBranch = next.branch;
+        s_.LastOrdinal = next.lastOrdinal;
+    } catch (const Error&) {
+        Disarm();
+        return;
+    }
+    (mode == CreationMode::ByStep ? s_.ByStep : s_.ByPoints) = true;
+    if (s_.EnableMenu) menus_.ShowCreation(true);
+}
+
+bool TrackCreation::PlacePoint(float x, float y) {
+    if (s_.DbFailed) return false;
+    if (!s_.ByPoints && !s_.ByStep) return true;
+    Surface& surface = ports_.surface;
+    EnsureTransaction();
+    if (!s_.ByPoints) surface.setDrawWidth(1);
+    ++s_.LastOrdinal;
+    surface.Box(x - kMarkerHalf, y - kMarkerHalf, x + kMarkerHalf, y + kMarkerHalf,
+                s_.ByPoints ? kPointsMarker : kStepMarker);
+    try {
+        store_.InsertPoint(s_.LastOrdinal, s_.NewTrackName, s_.NewBranch, x, y);
+    } catch (const Error&) {
+        CheckTransaction();
+        throw;
+    }
+    if (!s_.ByPoints) {
+        s_.LastX = x;
+        s_.LastY = y;
+    }
+    return true;
+}
+
+bool TrackCreation::DragTo(float x, float y) {
+    if (!s_.EnableMenu) return false;
+    if (s_.DbFailed) return true;
+    // A jump of more than the gap both right and down from the last point is not recorded.
+    const float right = s_.LastX + kStepGap;
+    const float down = s_.LastY + kStepGap;
+    if (x > right && y > down) return true;
+    EnsureTransaction();
+    ++s_.LastOrdinal;
+    ports_.surface.Line(s_.LastX, s_.LastY, x, y, s_.TrackColor);
+    try {
+        store_.InsertPoint(s_.LastOrdinal, s_.NewTrackName, s_.NewBranch, x, y);
+    } catch (const Error&) {
+        CheckTransaction();
+        throw;
+    }
+    s_.LastX = x;
+    s_.LastY = y;
+    return true;
+}
+
+void TrackCreation::Commit() {
+    if (s_.TrackOpen) {
+        try {
+            store_.CommitTrans();
+        } catch (const Error& e) {
+            CheckTransaction();
+            ports_.prompts.MsgBox(e.description(), msgbox::Critical, "");
+            return;
+        }
+        s_.TrackOpen = false;
+        ports_.prompts.MsgBox("New Track named  ''" + s_.NewTrackName + "''  (of the  " +
+                                  std::to_string(s_.NewBranch) + "\u00B0 Branch) has been stored in DB.",
+                              msgbox::Information, "");
+        s_.TrackName = s_.NewTrackName;
+    }
+    Disarm();
+}
+
+bool TrackCreation::SettleOpenTrack(const std::string& next) {
+    if (!s_.TrackOpen) return true;
+    const int answer = ports_.prompts.MsgBox(
+        "A new Track is still open and not saved.\r\rDo you want to save it before to " + next + " ?",
+        msgbox::Question | msgbox::YesNo, "");
+    try {
+        if (answer == msgbox::Yes)
+            store_.CommitTrans();
+        else
+            store_.RollbackTrans();
+    } catch (const Error& e) {
+        CheckTransaction();
+        ports_.prompts.MsgBox(e.description(), msgbox::Critical, "");
+        return !s_.TrackOpen;
+    }
+    s_.TrackOpen = false;
+    return true;
+}
+
+void TrackCreation::DropOpenTrack() {
+    if (s_.TrackOpen) {
+        try {
+            store_.RollbackTrans();
+        } catch (const Error&) {
+            // Closing the connection drops the transaction all the same.
+        }
+        s_.TrackOpen = false;
+    }
+    s_.ByStep = s_.ByPoints = false;
+}
+
+void TrackCreation::Disarm() {
+    s_.ByStep = s_.ByPoints = false;
+    if (s_.EnableMenu) menus_.ShowCreation(false);
+}
+
+void TrackCreation::EnsureTransaction() {
+    if (s_.TrackOpen) return;
+    store_.BeginTrans();
+    s_.TrackOpen = true;
+}
+
+void TrackCreation::CheckTransaction() {
+    if (s_.TrackOpen && !store_.InTransaction()) s_.TrackOpen = false;
+}
+
+}  // namespace tesmo

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+
+namespace tesmo {
+
+struct ControlState;
+struct Ports;
+class Menus;
+class TrackStore;
+
+enum class CreationMode { ByStep, ByPoints };
+
+// New tracks drawn with the mouse: every point is written at once, inside one transaction
+// that lasts until the user commits the track or declines to keep it.
+class TrackCreation {
+public:
+    TrackCreation(ControlState& state, const Ports& ports, Menus& menus, TrackStore& store)
+        : s_(state), ports_(ports), menus_(menus), store_(store) {}
+
+    // "Create Track by step" / "Create Track by points": confirms, settles a track still
+    // open, asks for the name and arms the mode. A cancelled or blank name arms nothing.
+    void BeginNewTrack(CreationMode mode);
+    // A left-button release on the map: a point of the armed mode, drawn and written.
+    // False when the host is not to hear of the release (the database is unusable).
+    // Throws when the point cannot be written.
+    bool PlacePoint(float x, float y);
+    // A move with the left button held while creation by step is armed: the line from the
+    // last point and a row for the point under the pointer. False when the host is not to
+    // hear of the move (the menus are off). Throws when the point cannot be written.
+    bool DragTo(float x, float y);
+    // "Close and commit new Track". A commit that fails is reported and leaves the track
+    // open, so that the user can try again or decline it.
+    void Commit();
+    // Asks whether to keep a track that is still open, before the user goes on to `next`
+    // ("proceed", "exit"), and commits or drops it. False when the track stays open (its
+    // commit failed); nothing to settle is true.
+    bool SettleOpenTrack(const std::string& next);
+    // Drops a track still open without asking, and disarms: the control is going away.
+    void DropOpenTrack();
+    // Nothing armed any more; the commands are those of no creation.
+    void Disarm();
+
+private:
+    // Opens the track's transaction with its first point.
+    void EnsureTransaction();
+    // After a failed write: the engine may have dropped the whole transaction.
+    void CheckTransaction();
+
+    ControlState& s_;
+    const Ports& ports_;
+    Menus& menus_;
+    TrackStore& store_;
+};
+
+}  // namespace tesmo

@@ -1,0 +1,315 @@
+// Creating tracks with the mouse, on fakes and a real database.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/Commands.h"
+#include "fakes/Fakes.h"
+#include "fakes/TrackDatabase.h"
+#include "tracks/TrackStore.h"
+
+namespace tesmo::test {
+namespace {
+
+const std::string kByPoints =
+    "The following procedure allows to create one Track by POINTS. Set all points one by one through the mouse "
+    "click, then close the new Track with the corresponding menu command.\r\rDo you want to proceed ?";
+const std::string kByStep =
+    "The following procedure allows to create one Track by STEP. Draw one single line (continue or not, circle "
+    "closing or not) through the mouse, then close the new Track with the corresponding menu command.\r\rDo you "
+    "want to proceed ?";
+
+struct CreationRig : Rig {
+    explicit CreationRig(const std::vector<TrackRow>& rows = {}) : folder(DatabaseWith(rows)) { start(folder); }
+    // Arms a mode for a track name, answering the two questions.
+    void arm(bool byPoints, const std::string& name) {
+        prompts.answers.push_back(msgbox::Yes);
+        prompts.inputs.push_back(name);
+        byPoints ? commands.PointDraw() : commands.LineDraw();
+    }
+    void click(float x, float y) { container().MouseUp(1, 0, x, y); }
+    void drag(float x, float y) { container().MouseMove(1, 0, x, y); }
+    // The committed rows of a track, as another program sees them: "ordinale,ramo,X,Y;...".
+    std::string stored(const std::string& name) const {
+        SqliteConnection c;
+        c.Open(ConnectionStringFor(folder + "Tesmo.mdb"));
+        auto rows = c.OpenRecordSet("SELECT * FROM TESMO WHERE tratto=" + TrackStore::Quoted(name) +
+                                    " ORDER BY ordinale");
+        std::string text;
+        for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext())
+            text += rows->Field("ordinale").toString() + "," + rows->Field("ramo").toString() + "," +
+                    rows->Field("X").toString() + "," + rows->Field("Y").toString() + ";";
+        return text;
+    }
+    long raised(const std::string& event) const {
+        return std::count(events.raised.begin(), events.raised.end(), event);
+    }
+    bool enabled(Command c) const { return commands.State(c).enabled; }
+    std::string folder;
+    Commands commands{control};
+};
+
+TEST(Creation, ByPointsEndToEnd) {
+    CreationRig rig;
+    rig.arm(true, "  Harbour  ");
+    ASSERT_EQ(rig.prompts.calls.size(), 2u);
+    EXPECT_EQ(rig.prompts.calls[0].text, kByPoints);
+    EXPECT_EQ(rig.prompts.calls[0].style, 36);
+    EXPECT_EQ(rig.prompts.calls[0].title, "Create Track by points");
+    EXPECT_EQ(rig.prompts.calls[1].text, "Choose the new Track name.");
+    EXPECT_EQ(rig.prompts.calls[1].style, -1) << "an input box";
+    EXPECT_FALSE(rig.enabled(Command::Exec));
+    EXPECT_FALSE(rig.enabled(Command::LineDraw));
+    EXPECT_FALSE(rig.enabled(Command::PointDraw));
+    EXPECT_TRUE(rig.enabled(Command::Commit));
+
+    for (int i = 1; i <= 5; ++i) rig.click(100.0f * i, 200);
+    EXPECT_EQ(rig.raised("MouseUp"), 5);
+    const auto boxes = rig.surface.opsOf("Box");
+    ASSERT_EQ(boxes.size(), 5u);
+    EXPECT_EQ(boxes[0].x1, 85);
+    EXPECT_EQ(boxes[0].y2, 215);
+    EXPECT_EQ(boxes[0].color, 255);
+    EXPECT_TRUE(rig.surface.opsOf("Line").empty()) << "no lines between the points";
+    EXPECT_EQ(rig.stored("Harbour"), "") << "nothing committed yet";
+    rig.commands.View();
+    EXPECT_EQ(rig.prompts.calls.back().text, "No Track available.") << "the list leaves out the track being created";
+
+    rig.commands.Commit();
+    EXPECT_EQ(rig.prompts.calls.back().text,
+              "New Track named  ''Harbour''  (of the  1\u00B0 Branch) has been stored in DB.");
+    EXPECT_EQ(rig.prompts.calls.back().style, 64);
+    EXPECT_EQ(rig.control.TrackName(), "Harbour");
+    EXPECT_EQ(rig.stored("Harbour"), "1,1,100,200;2,1,200,200;3,1,300,200;4,1,400,200;5,1,500,200;");
+    EXPECT_TRUE(rig.enabled(Command::Exec));
+    EXPECT_TRUE(rig.enabled(Command::PointDraw));
+    EXPECT_FALSE(rig.enabled(Command::Commit));
+}
+
+TEST(Creation, ByStepSamplesTheDragWithTheGapRule) {
+    CreationRig rig;
+    rig.arm(false, "Walk");
+    EXPECT_EQ(rig.prompts.calls[0].text, kByStep);
+    EXPECT_EQ(rig.prompts.calls[0].title, "Create Track by step");
+    // Never clicked: the line starts at the surface's origin.
+    const struct {
+        int x, y;
+        bool recorded;
+    } moves[] = {
+        {31, 31, false},    // more than 30 both right and down: skipped
+        {30, 500, true},    // not more than 30 to the right
+        {400, 530, true},   // exactly 30 down is not more
+        {431, 561, false},  // 431 > 430 and 561 > 560
+        {100, 100, true},   // up and left
+    };
+    std::string expected;
+    int ordinal = 0;
+    for (const auto& m : moves) {
+        rig.drag(static_cast<float>(m.x), static_cast<float>(m.y));
+        if (m.recorded) expected += std::to_string(++ordinal) + ",1," + std::to_string(m.x) + "," + std::to_string(m.y) + ";";
+    }
+    EXPECT_EQ(rig.raised("MouseMove"), 5) << "every move reaches the host";
+    const auto lines = rig.surface.opsOf("Line");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].x1, 0);
+    EXPECT_EQ(lines[0].y1, 0);
+    EXPECT_EQ(lines[1].x1, 30) << "each line from the last point recorded";
+    EXPECT_EQ(lines[0].color, rig.control.TrackColor());
+
+    rig.click(100, 100);
+    const auto boxes = rig.surface.opsOf("Box");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].color, 0x00FFFF);
+    EXPECT_EQ(boxes[0].width, 1);
+    expected += "4,1,100,100;";
+    rig.container().MouseMove(1, 1, 120, 120);  // Shift held: not a drag
+    rig.container().MouseMove(3, 0, 120, 120);  // two buttons: not a drag
+    rig.commands.Commit();
+    EXPECT_EQ(rig.stored("Walk"), expected);
+
+    // The gap is added in single precision: 1e8 + 30 is 100000032 there, which is not more.
+    rig.arm(false, "Far");
+    rig.click(1e8f, 1e8f);
+    rig.drag(100000032.0f, 100000032.0f);
+    EXPECT_EQ(rig.surface.opsOf("Line").size(), 4u);
+}
+
+TEST(Creation, NewBranchesContinueTheLastOrdinal) {
+    CreationRig rig({{5, "A", 1, 1, 1}, {9, "A", 1, 2, 2}, {40, "A", 3, 3, 3}, {41, "A", 3, 4, 4}});
+    rig.arm(true, "A");
+    rig.click(7, 8);
+    rig.commands.Commit();
+    EXPECT_EQ(rig.prompts.calls.back().text, "New Track named  ''A''  (of the  4\u00B0 Branch) has been stored in DB.");
+    rig.arm(true, "A");
+    rig.click(9, 9);
+    rig.commands.Commit();
+    EXPECT_EQ(rig.stored("A"), "5,1,1,1;9,1,2,2;40,3,3,3;41,3,4,4;42,4,7,8;43,5,9,9;");
+}
+
+TEST(Creation, CommitWithoutAPointStoresNothingButDisarms) {
+    CreationRig rig;
+    rig.arm(true, "Empty");
+    const auto shown = rig.prompts.calls.size();
+    rig.commands.Commit();
+    EXPECT_EQ(rig.prompts.calls.size(), shown) << "no message";
+    EXPECT_EQ(rig.control.TrackName(), "");
+    EXPECT_TRUE(rig.enabled(Command::PointDraw));
+    rig.click(5, 5);
+    EXPECT_EQ(rig.stored("Empty"), "");
+}
+
+TEST(Creation, DecliningTheOpenTrackRollsItAllBack) {
+    CreationRig rig;
+    rig.arm(false, "Dropped");
+    rig.click(10, 10);
+    rig.drag(20, 20);
+    rig.drag(30, 25);
+    // A playback between re-enables the creation commands; the new start meets the open track.
+    rig.surface.ops.clear();
+    rig.control.DrawTrack("Dropped");
+    ASSERT_TRUE(rig.enabled(Command::PointDraw));
+    rig.prompts.answers = {msgbox::Yes, msgbox::No};
+    rig.prompts.inputs = {"Kept"};
+    rig.commands.PointDraw();
+    EXPECT_EQ(rig.prompts.calls.end()[-2].text,
+              "A new Track is still open and not saved.\r\rDo you want to save it before to proceed ?");
+    rig.click(1, 1);
+    rig.commands.Commit();
+    EXPECT_EQ(rig.stored("Dropped"), "");
+    EXPECT_EQ(rig.stored("Kept"), "1,1,1,1;");
+}
+
+TEST(Creation, ACancelledOrBlankNameLeavesNothingArmed) {
+    for (const char* name : {"", "   "}) {
+        CreationRig rig({{1, "Old", 1, 0, 0}, {2, "Old", 1, 50, 50}});
+        rig.arm(true, "First");
+        rig.control.DrawTrack("Old");  // a playback re-enables the creation commands
+        rig.arm(false, name);
+        EXPECT_TRUE(rig.enabled(Command::PointDraw)) << '"' << name << '"';
+        EXPECT_FALSE(rig.enabled(Command::Commit));
+        rig.click(10, 10);
+        rig.drag(10, 10);
+        EXPECT_TRUE(rig.surface.opsOf("Box").empty()) << "nothing is armed";
+        EXPECT_EQ(CountRows(rig.folder, "SELECT * FROM TESMO WHERE tratto <> 'Old'"), 0);
+    }
+}
+
+TEST(Creation, NamesAreStoredExactly) {
+    for (const std::string& name : {std::string("O'Neil's \"way\""), std::string("Strada dell'Étoile — 東京"),
+                                    std::string(10000, 'n'), std::string("'; DROP TABLE TESMO; --")}) {
+        CreationRig rig;
+        rig.arm(true, name);
+        rig.click(3, 4);
+        rig.commands.Commit();
+        EXPECT_EQ(rig.control.TrackName(), name);
+        EXPECT_EQ(rig.stored(name), "1,1,3,4;") << name.substr(0, 20);
+    }
+}
+
+TEST(Creation, FailedWrites) {
+    const struct {
+        const char* name;
+        const char* setUp;
+        const char* message;
+    } cases[] = {
+        {"a table without the right columns", "ALTER TABLE TESMO DROP COLUMN Y",
+         "The Tesmo Table doesn't have the right fields."},
+        {"a refusing trigger", "CREATE TRIGGER no BEFORE INSERT ON TESMO BEGIN SELECT RAISE(ABORT, 'no room'); END",
+         "no room"},
+    };
+    for (const auto& c : cases) {
+        CreationRig clicked;
+        RunStatement(clicked.folder, c.setUp);
+        clicked.arm(true, "T");
+        clicked.click(1, 1);
+        EXPECT_EQ(clicked.prompts.calls.back().text, c.message) << c.name;
+        EXPECT_EQ(clicked.prompts.calls.back().style, 16) << c.name;
+        EXPECT_EQ(clicked.raised("MouseUp"), 0) << c.name;
+        EXPECT_EQ(clicked.surface.opsOf("Box").size(), 1u) << c.name << ": the marker is drawn all the same";
+
+        CreationRig dragged;
+        RunStatement(dragged.folder, c.setUp);
+        dragged.arm(false, "T");
+        dragged.drag(2, 2);
+        EXPECT_EQ(dragged.raised("MouseMove"), 0) << c.name;
+        EXPECT_NE(dragged.control.ControlError(), "") << c.name;
+        EXPECT_EQ(dragged.prompts.calls.size(), 2u) << c.name << ": nothing shown";
+    }
+}
+
+TEST(Creation, ACommitThatFailsKeepsTheTrackOpen) {
+    CreationRig rig;
+    rig.arm(true, "Busy");
+    rig.click(1, 2);
+    {
+        SqliteConnection reader;  // a reader in the middle of a read blocks the commit
+        reader.Open(ConnectionStringFor(rig.folder + "Tesmo.mdb"));
+        reader.BeginTrans();
+        reader.OpenRecordSet("SELECT * FROM TESMO");
+        rig.commands.Commit();
+        EXPECT_NE(rig.prompts.calls.back().text.find("locked"), std::string::npos) << rig.prompts.calls.back().text;
+        EXPECT_TRUE(rig.enabled(Command::Commit)) << "still open: the user can try again";
+        reader.RollbackTrans();
+    }
+    rig.commands.Commit();
+    EXPECT_EQ(rig.stored("Busy"), "1,1,1,2;");
+}
+
+TEST(Creation, TheDatabaseUnusable) {
+    Rig rig;
+    rig.start(NewFolder());
+    Commands commands(rig.control);
+    rig.prompts.answers = {msgbox::Yes};
+    rig.prompts.inputs = {"X"};
+    commands.PointDraw();
+    EXPECT_TRUE(rig.prompts.calls.empty()) << "the command is disabled";
+    rig.container().MouseUp(1, 0, 5, 5);
+    rig.container().MouseUp(2, 0, 5, 5);
+    EXPECT_EQ(rig.events.raised, std::vector<std::string>{"MouseUp"}) << "only the right release";
+}
+
+TEST(Creation, AnOpenTrackOutlivesAReopenedDatabase) {
+    CreationRig rig;
+    rig.arm(true, "Long");
+    rig.click(1, 1);
+    rig.control.setMapStyle(enMapStyle::ScaleSystem);
+    rig.control.setMapStyle(enMapStyle::Map);
+    rig.click(2, 2);
+    rig.commands.Commit();
+    EXPECT_EQ(rig.stored("Long"), "1,1,1,1;2,1,2,2;");
+}
+
+TEST(Creation, ClosingAndShuttingDown) {
+    const struct {
+        const char* name;
+        std::function<void(CreationRig&)> close;
+        bool asked;
+        const char* kept;
+    } cases[] = {
+        {"window closed, Yes", [](CreationRig& r) { r.prompts.answers = {msgbox::Yes}, r.container().QueryClose(); },
+         true, "1,1,4,4;"},
+        {"window closed, No", [](CreationRig& r) { r.prompts.answers = {msgbox::No}, r.container().QueryClose(); },
+         true, ""},
+        {"destroyed without a close", [](CreationRig& r) { r.container().Terminate(); }, false, ""},
+        {"put in design mode, then destroyed",
+         [](CreationRig& r) { r.host.userMode = false, r.container().EnterDesignMode(), r.container().Terminate(); },
+         false, ""},
+    };
+    for (const auto& c : cases) {
+        CreationRig rig;
+        rig.arm(true, "Open");
+        rig.click(4, 4);
+        const auto shown = rig.prompts.calls.size();
+        c.close(rig);
+        EXPECT_EQ(rig.prompts.calls.size() > shown, c.asked) << c.name;
+        if (c.asked) {
+            EXPECT_EQ(rig.prompts.calls.back().text,
+                      "A new Track is still open and not saved.\r\rDo you want to save it before to exit ?");
+        }
+        rig.container().Terminate();
+        EXPECT_EQ(rig.stored("Open"), c.kept) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace tesmo::test
