@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "core/Commands.h"
 #include "core/ControlState.h"
 #include "fakes/Fakes.h"
 #include "fakes/TrackDatabase.h"
@@ -158,6 +159,35 @@ void BM_PlaybackPaused(benchmark::State& state) {
     state.counters["paused_cpu_percent_of_wall"] = 100 * cpu / wall;
 }
 BENCHMARK(BM_PlaybackPaused)->Iterations(2)->Unit(benchmark::kMillisecond);
+
+// Creation by step: a drag of 10,000 moves, each recorded as a row inside the open
+// transaction. The time is per recorded point, line drawn and row written.
+void BM_DragByStep(benchmark::State& state) {
+    Rig rig;
+    rig.start(DatabaseWith({}));
+    Commands commands(rig.control);
+    Container container = rig.container();
+    constexpr int kMoves = 10000;
+    double seconds = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.prompts.answers = {msgbox::Yes};
+        rig.prompts.inputs = {"Drag"};
+        commands.LineDraw();
+        rig.surface.ops.clear();
+        state.ResumeTiming();
+        const auto start = std::chrono::steady_clock::now();
+        for (int i = 1; i <= kMoves; ++i) container.MouseMove(1, 0, static_cast<float>(i), 0);
+        seconds += Seconds(std::chrono::steady_clock::now() - start);
+        state.PauseTiming();
+        if (rig.surface.ops.size() != kMoves) state.SkipWithError("a move was not recorded");
+        commands.Commit();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * kMoves);
+    state.counters["us_per_point"] = seconds * 1e6 / static_cast<double>(state.iterations() * kMoves);
+}
+BENCHMARK(BM_DragByStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tesmo::test

@@ -1,0 +1,145 @@
+// Pointer input and track creation offscreen: QTest clicks and drags on the surface, the
+// questions answered as a user would, the rows read back from the database file.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <array>
+#include <deque>
+#include <functional>
+
+#include "sqlite/SqliteConnection.h"
+#include "tesmo/TesmoWidget.h"
+
+namespace tesmo {
+namespace {
+
+// Answers the modal dialogs as they come, one answer each: the button of a message box, or
+// the text of an input box.
+class Answers {
+public:
+    explicit Answers(std::deque<QString> answers) : answers_(std::move(answers)) {
+        QObject::connect(&poll_, &QTimer::timeout, [this] { answer(); });
+        poll_.start(5);
+    }
+    ~Answers() { EXPECT_TRUE(answers_.empty()) << "dialogs that never came: " << answers_.size(); }
+    QStringList texts;  // what the message boxes said
+
+private:
+    void answer() {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || dialog == last_ || !dialog->isVisible() || answers_.empty()) return;
+        last_ = dialog;
+        const QString answer = answers_.front();
+        answers_.pop_front();
+        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            texts << box->text();
+            for (QAbstractButton* b : box->buttons())
+                if (b->text().remove('&') == answer) b->click();
+        } else if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+            input->setTextValue(answer);
+            input->accept();
+        }
+    }
+
+    std::deque<QString> answers_;
+    QPointer<QWidget> last_;
+    QTimer poll_;
+};
+
+// A window holding a control whose database is a file of its own.
+struct Window {
+    Window() {
+        CreateTrackDatabase(path());
+        TesmoWidget::setDefaultAppFolder(folder.path());
+        control = new TesmoWidget(&window);
+        TesmoWidget::setDefaultAppFolder(previous);
+        control->resize(400, 300);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    std::string path() const { return folder.filePath(QStringLiteral("Tesmo.mdb")).toStdString(); }
+    int rows(const std::string& name) const {
+        SqliteConnection c;
+        c.Open(ConnectionStringFor(path()));
+        return c.OpenRecordSet("SELECT * FROM TESMO WHERE tratto='" + name + "'")->RecordCount();
+    }
+    // Arms creation by points for a name and clicks five points.
+    void fivePoints(const QString& name) {
+        Answers answers({"Yes", name});
+        control->systemCommand(1108);
+        for (int i = 1; i <= 5; ++i) QTest::mouseClick(control->surface(), Qt::LeftButton, {}, QPoint(20 * i, 40));
+    }
+    QTemporaryDir folder;
+    QString previous = TesmoWidget::defaultAppFolder();
+    QWidget window;
+    TesmoWidget* control = nullptr;
+};
+
+TEST(CreationWidget, FiveClickedPointsKeptOnCommitAndDroppedOnDecline) {
+    Window w;
+    w.fivePoints("Kept");
+    {
+        Answers answers({"OK"});
+        w.control->systemCommand(1109);
+        ASSERT_EQ(answers.texts.size(), 1);
+        EXPECT_EQ(answers.texts[0], "New Track named  ''Kept''  (of the  1\u00B0 Branch) has been stored in DB.");
+    }
+    EXPECT_EQ(w.rows("Kept"), 5);
+
+    w.fivePoints("Declined");
+    {
+        Answers answers({"No"});
+        EXPECT_TRUE(w.window.close());
+        EXPECT_EQ(answers.texts.value(0), "A new Track is still open and not saved.\n\nDo you want to save it before to exit ?");
+    }
+    EXPECT_EQ(w.rows("Declined"), 0);
+    EXPECT_EQ(w.rows("Kept"), 5);
+}
+
+TEST(CreationWidget, TheEventsCarryTheButtonsAndKeys) {
+    Window w;
+    std::vector<std::array<float, 4>> downs, ups;
+    QObject::connect(w.control, &TesmoWidget::MouseDown,
+                     [&](short& b, short& s, float& x, float& y) { downs.push_back({float(b), float(s), x, y}); });
+    QObject::connect(w.control, &TesmoWidget::MouseUp,
+                     [&](short& b, short& s, float& x, float& y) { ups.push_back({float(b), float(s), x, y}); });
+    QWidget* surface = w.control->surface();
+    QTest::mouseClick(surface, Qt::LeftButton, Qt::ControlModifier | Qt::AltModifier, QPoint(10, 20));
+    QTest::mouseClick(surface, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 20));
+    QTest::mouseClick(surface, Qt::MiddleButton, {}, QPoint(10, 20));
+    QTest::mouseClick(w.control, Qt::LeftButton, {}, QPoint(0, 10));  // on the margin: a release only
+    const std::vector<std::array<float, 4>> expected = {{1, 6, 150, 300}, {2, 1, 150, 300}, {4, 0, 150, 300}};
+    EXPECT_EQ(downs, expected);
+    EXPECT_EQ(ups.size(), 4u);
+    EXPECT_EQ(std::vector(ups.begin(), ups.begin() + 3), expected);
+    EXPECT_EQ(ups[3], (std::array<float, 4>{1, 0, 0, 150}));
+}
+
+TEST(CreationWidget, DeletedInTheMiddleOfADrag) {
+    Window w;
+    {
+        Answers answers({"Yes", "Torn"});
+        w.control->systemCommand(1107);
+    }
+    QWidget* surface = w.control->surface();
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(6, 6));
+    QMouseEvent move(QEvent::MouseMove, QPointF(7, 7), surface->mapToGlobal(QPointF(7, 7)), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(surface, &move);
+    delete w.control;
+    EXPECT_EQ(w.rows("Torn"), 0) << "nothing half kept, and the database is free";
+    SqliteConnection c;
+    c.Open(ConnectionStringFor(w.path()));
+    c.Execute("INSERT INTO TESMO VALUES (1,'After',1,0,0)");
+}
+
+}  // namespace
+}  // namespace tesmo
