@@ -19,6 +19,10 @@ private:
     std::string description_;
 };
 
+// Failures of the track database carry &H80004005 when a statement does not fit the
+// table (a missing table or column), else &H8004xxxx with the database engine's (SQLite's)
+// extended result code as xxxx; the description is the engine's text.
+
 // Error numbers of the run-time library that the control passes on unchanged.
 namespace errors {
 inline constexpr int InvalidProcedureCall = 5;

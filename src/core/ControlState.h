@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "scale/MappingRecord.h"
@@ -80,8 +81,11 @@ struct ControlState {
     std::vector<double> PointsX;
     std::vector<double> PointsY;
     // Counts the replacements of PointsX / PointsY: a drawing whose path is replaced from one
-    // of its yields stops there instead of reading the new one.
+    // of its yields stops there instead of reading the new one. A new path is filled in
+    // the spare vectors and put in place whole.
     std::uint64_t PathGeneration = 0;
+    std::vector<double> SpareX;
+    std::vector<double> SpareY;
     std::int16_t BranchIndex = 0;
     std::int16_t BranchCount = 0;
     std::string PreviousTrackName;
@@ -102,20 +106,21 @@ struct ControlState {
     bool DialogRedraw = false;
 };
 
-// Takes PointsX / PointsY out of the state to be refilled, keeping their memory.
-inline void TakePath(ControlState& s, std::vector<double>& x, std::vector<double>& y) {
-    ++s.PathGeneration;
-    x = std::move(s.PointsX);
-    y = std::move(s.PointsY);
-    s.PointsX.clear();
-    s.PointsY.clear();
+// Empty vectors to fill with a new path, holding the memory of an earlier one.
+inline void TakeSpare(ControlState& s, std::vector<double>& x, std::vector<double>& y) {
+    x = std::move(s.SpareX);
+    y = std::move(s.SpareY);
+    s.SpareX.clear();
+    s.SpareY.clear();
+    x.clear();
+    y.clear();
 }
 
-// Makes x / y the path to draw.
+// Makes x / y the path to draw; the memory of the path it replaces is kept for the next.
 inline void PutPath(ControlState& s, std::vector<double>&& x, std::vector<double>&& y) {
     ++s.PathGeneration;
-    s.PointsX = std::move(x);
-    s.PointsY = std::move(y);
+    s.SpareX = std::exchange(s.PointsX, std::move(x));
+    s.SpareY = std::exchange(s.PointsY, std::move(y));
 }
 
 // Clears a stop request, unless the control is shutting down.

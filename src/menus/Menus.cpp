@@ -53,7 +53,9 @@ void Menus::SetExecCaption(const std::string& caption) {
 }
 
 void Menus::ShowCreation(bool creating) {
-    for (Command c : {Command::Exec, Command::LineDraw, Command::PointDraw}) at(c).enabled = !creating;
+    // After a creation the commands come back as the playback and the database allow.
+    at(Command::Exec).enabled = !creating && !s_.DbFailed;
+    for (Command c : {Command::LineDraw, Command::PointDraw}) at(c).enabled = !creating && !s_.Drawing && !s_.DbFailed;
     at(Command::Commit).enabled = creating;
 }
 

@@ -19,7 +19,8 @@ void CloseWatcher::follow() {
 }
 
 bool CloseWatcher::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == widget_ && event->type() == QEvent::ParentChange) follow();
+    // A move to another window shows the widget again there, also when an ancestor moved.
+    if (watched == widget_ && (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)) follow();
     if (watched == window_ && event->type() == QEvent::Close && !mayClose_()) {
         event->ignore();
         return true;

@@ -8,7 +8,8 @@
 namespace tesmo {
 
 // Watches the window that holds a widget for its closing, and follows the widget when it
-// moves to another window. `mayClose` runs before the window closes; false keeps it open.
+// moves to another window (also with an ancestor). `mayClose` runs before the window
+// closes; false keeps it open.
 class CloseWatcher : public QObject {
     Q_OBJECT
 public:

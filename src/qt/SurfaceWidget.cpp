@@ -51,6 +51,7 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
 }
 
 void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
+    pressed_ = true;
     pointer(Pointer::Down, ButtonCode(event->button()), *event);
 }
 
@@ -59,14 +60,21 @@ void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
+    pressed_ = false;
+    const QPointer<SurfaceWidget> alive(this);
     pointer(Pointer::Up, ButtonCode(event->button()), *event);
+    // The double click acts once its second click is complete: what it opens (the track list,
+    // a message) would otherwise swallow that click's release.
+    if (alive && doubleClicked_ && event->button() == Qt::LeftButton) {
+        doubleClicked_ = false;
+        if (onDoubleClick) onDoubleClick();
+    }
 }
 
 void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPointer<SurfaceWidget> alive(this);
-    if (event->button() == Qt::LeftButton && onDoubleClick) onDoubleClick();
+    if (event->button() == Qt::LeftButton) doubleClicked_ = true;
     // The second click of a double click is a press of its own too.
-    if (alive) mousePressEvent(event);
+    if (!pressed_) mousePressEvent(event);
 }
 
 void SurfaceWidget::pointer(Pointer kind, std::int16_t button, const QMouseEvent& event) {

@@ -36,6 +36,8 @@ private:
     void pointer(Pointer kind, std::int16_t button, const QMouseEvent& event);
 
     QtSurface* surface_ = nullptr;
+    bool pressed_ = false;        // a press whose release has not come yet
+    bool doubleClicked_ = false;  // the press under way is a double click's second
 };
 
 }  // namespace tesmo

@@ -64,7 +64,7 @@ bool ChartDrawing::PreparePoints(std::int32_t& count) {
         const MappingRecord& m = s_.Mapping;
         const auto n = static_cast<std::size_t>(count);
         std::vector<double> px, py;
-        TakePath(s_, px, py);
+        TakeSpare(s_, px, py);
         px.resize(n);
         py.resize(n);
         const clsPoints& points = *s_.Points;
@@ -88,7 +88,7 @@ bool ChartDrawing::PrepareMapPoints(std::int32_t& count) {
     try {
         const auto n = static_cast<std::size_t>(count);
         std::vector<double> px, py;
-        TakePath(s_, px, py);
+        TakeSpare(s_, px, py);
         px.resize(n);
         py.resize(n);
         for (std::size_t i = 0; i < n; ++i) {

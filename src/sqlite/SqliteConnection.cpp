@@ -19,6 +19,18 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
+// The name to give the engine: a path starting with "file:" would be read as a URI.
+std::string FileName(const std::string& path) {
+    return path.starts_with("file:") ? "./" + path : path;
+}
+
+Error EngineError(sqlite3* db, int code, const std::string& prefix) {
+    if (db) code = sqlite3_extended_errcode(db);
+    // SQLite's plain "SQL error" is what a statement that does not fit the table gives.
+    const int number = (code & 0xFF) == SQLITE_ERROR ? kEngineFailure : kEngineErrorBase + (code & 0xFFFF);
+    return Error(number, prefix + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code)));
+}
+
 }  // namespace
 
 SqliteConnection::~SqliteConnection() {
@@ -63,12 +75,8 @@ void SqliteConnection::Fail() const {
     ThrowEngineError(db_);
 }
 
-void ThrowEngineError(sqlite3* db, const std::string& prefix) {
-    const int code = db ? sqlite3_extended_errcode(db) : SQLITE_ERROR;
-    // SQLite's plain "SQL error" is what a statement that does not fit the table gives; every
-    // other failure (locked, read-only, full, damaged...) keeps the engine's own number.
-    const int number = (code & 0xFF) == SQLITE_ERROR ? kEngineFailure : code;
-    throw Error(number, prefix + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code)));
+void ThrowEngineError(sqlite3* db) {
+    throw EngineError(db, SQLITE_ERROR, {});
 }
 
 void SqliteConnection::Open(const std::string& connectionString) {
@@ -76,17 +84,18 @@ void SqliteConnection::Open(const std::string& connectionString) {
     const std::string path = DataSource(connectionString);
     if (path.empty()) throw Error(kEngineFailure, "The connection names no data source.");
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(FileName(path).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
     // A file that is no database opens: its first read is what fails.
     const int probe = rc == SQLITE_OK ? sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr) : rc;
     if (probe != SQLITE_OK) {
-        const int code = db ? sqlite3_extended_errcode(db) : rc;
-        Error error(code, path + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+        const Error error = EngineError(db, rc, path + ": ");
         sqlite3_close_v2(db);
         throw error;
     }
-    sqlite3_busy_timeout(db, 2000);
+    // Short: the wait holds up the user interface, and a user can try again.
+    sqlite3_busy_timeout(db, 250);
     db_ = db;
+    path_ = path;
     depth_ = 0;
 }
 
@@ -109,6 +118,15 @@ std::unique_ptr<sqlite3_stmt, void (*)(sqlite3_stmt*)> SqliteConnection::Prepare
 }
 
 void SqliteConnection::Execute(const std::string& statement) {
+    // The engine goes on writing into a file that was deleted or replaced under it: refuse,
+    // rather than report as kept what nobody will find.
+    int moved = 0;
+    if (sqlite3_file_control(handle(), "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved)
+        throw Error(kEngineErrorBase + SQLITE_READONLY_DBMOVED, path_ + ": the database file has been moved or deleted.");
+    Run(statement);
+}
+
+void SqliteConnection::Run(const std::string& statement) {
     const auto prepared = Prepare(statement);
     while (true) {
         const int rc = sqlite3_step(prepared.get());
@@ -147,11 +165,11 @@ void SqliteConnection::RollbackTrans() {
     Resync();
     if (depth_ == 0) throw Error(kEngineFailure, "No transaction is active.");
     if (depth_ == 1) {
-        Execute("ROLLBACK");
+        Run("ROLLBACK");
     } else {
         const std::string name = "tesmo_" + std::to_string(depth_ - 1);
-        Execute("ROLLBACK TO " + name);
-        Execute("RELEASE " + name);
+        Run("ROLLBACK TO " + name);
+        Run("RELEASE " + name);
     }
     --depth_;
 }
@@ -163,12 +181,12 @@ std::unique_ptr<Connection> SqliteEngine::CreateConnection() {
 void CreateTrackDatabase(const std::string& path) {
     if (std::filesystem::exists(path)) throw Error(58, path + ": the file already exists.");
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    int rc = sqlite3_open_v2(FileName(path).c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, "CREATE TABLE TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL, Y REAL)",
                           nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
-        Error error(db ? sqlite3_extended_errcode(db) : rc, path + ": " + (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+        const Error error = EngineError(db, rc, path + ": ");
         sqlite3_close_v2(db);
         std::error_code ignored;
         std::filesystem::remove(path, ignored);

@@ -38,16 +38,20 @@ private:
     // The compiled statement; a text holding more than one statement is refused.
     std::unique_ptr<sqlite3_stmt, void (*)(sqlite3_stmt*)> Prepare(const std::string& statement) const;
     [[noreturn]] void Fail() const;
+    // Runs a statement without the check Execute makes first.
+    void Run(const std::string& statement);
     // Forgets the transactions begun when the engine has rolled them back on its own.
     void Resync();
 
     sqlite3* db_ = nullptr;
+    std::string path_;
     int depth_ = 0;  // open transactions, the outermost counted too
 };
 
 // Throws the engine's last failure on `db` as tesmo::Error: kEngineFailure for a statement
-// that does not fit the database, SQLite's extended result code for anything else.
-[[noreturn]] void ThrowEngineError(sqlite3* db, const std::string& prefix = {});
+// that does not fit the database, kEngineErrorBase + SQLite's extended result code for
+// anything else.
+[[noreturn]] void ThrowEngineError(sqlite3* db);
 
 class SqliteEngine : public DatabaseEngine {
 public:

@@ -10,8 +10,11 @@ namespace tesmo {
 
 // The failure an engine reports when a statement does not fit the database: a missing
 // table or column, a wrong number of values. Other failures (a locked, read-only, full or
-// damaged file...) carry the engine's own number; every failure carries the engine's text.
+// damaged file...) carry the engine's own code in the low 16 bits of kEngineErrorBase, so
+// that they never pass for one of the control's own numbers. Every failure carries the
+// engine's text.
 inline constexpr int kEngineFailure = static_cast<int>(0x80004005u);
+inline constexpr int kEngineErrorBase = static_cast<int>(0x80040000u);
 
 // The connection string naming a database file. The path stands between double quotes
 // (a double quote in it doubled), so that ";" and "=" in folder names stay part of it.

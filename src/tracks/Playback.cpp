@@ -46,11 +46,18 @@ bool Playback::ExecuteTrack(bool choose) {
     }
     if (s_.TrackName.empty()) return false;
 
+    // A pause asked for between two branches must not outlive the playback.
     struct Busy {
-        bool& flag;
-        explicit Busy(bool& f) : flag(f) { flag = true; }
-        ~Busy() { flag = false; }
-    } busy(s_.PlaybackBusy);
+        ControlState& s;
+        Menus& menus;
+        explicit Busy(ControlState& state, Menus& m) : s(state), menus(m) { s.PlaybackBusy = true; }
+        ~Busy() {
+            s.PlaybackBusy = false;
+            if (!s.Paused) return;
+            s.Paused = false;
+            if (s.MapStyle == 0) menus.RefreshPlaybackCommands();
+        }
+    } busy(s_, menus_);
     bool result = false;
     bool cancel = false;
     // The playback keeps its track when a request made meanwhile changes TrackName.
@@ -58,9 +65,12 @@ bool Playback::ExecuteTrack(bool choose) {
     const int count = store_.CountBranches(name);
     for (int branch = 1; branch <= count; ++branch) {
         if (!store_.LoadBranch(name, static_cast<std::int16_t>(branch))) continue;
+        const std::uint64_t loaded = s_.PathGeneration;
         ports_.events.StartDrawing(cancel);
         ports_.ui.Yield();
         if (cancel) return result;
+        // A drawing made meanwhile (by the host's handler, say) took the branch's place.
+        if (s_.PathGeneration != loaded && !store_.LoadBranch(name, static_cast<std::int16_t>(branch))) continue;
         s_.BranchCount = static_cast<std::int16_t>(count);
         s_.BranchIndex = static_cast<std::int16_t>(branch);
         result = path_.DrawPath();

@@ -18,7 +18,11 @@ constexpr std::int16_t kRight = 2;
 // A chart value as the pointer shows it: the whole day on a date axis, else "0.##".
 Variant ValueText(double value, bool asDate) {
     const SharedValues& shared = Shared();
-    if (asDate) return Variant(FormatDate(std::trunc(value), shared.LongDateFormat));
+    if (asDate) {
+        const std::string day = FormatDate(std::trunc(value), shared.LongDateFormat);
+        if (day.empty()) throw Error(errors::Overflow, "Overflow");  // off the calendar
+        return Variant(day);
+    }
     return Variant(FormatNumber(value, "0.##", shared.Symbols()));
 }
 

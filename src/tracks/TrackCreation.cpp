@@ -1,5 +1,7 @@
 #include "tracks/TrackCreation.h"
 
+#include <cstdint>
+
 #include "core/ControlState.h"
 #include "menus/Menus.h"
 #include "support/Text.h"
@@ -34,8 +36,9 @@ void TrackCreation::BeginNewTrack(CreationMode mode) {
         return;
     if (!SettleOpenTrack("proceed")) return;
     s_.NewTrackName = TrimBlanks(ports_.prompts.InputBox("Choose the new Track name.", "", ""));
-    // A mode armed before would otherwise write its clicks under the new name, or under none.
-    if (s_.NewTrackName.empty()) {
+    // A mode armed before would otherwise write its clicks under the new name, or under a
+    // name nobody can see.
+    if (s_.NewTrackName.find_first_not_of(" \t\r\n\v\f") == std::string::npos) {
         Disarm();
         return;
     }
@@ -48,24 +51,22 @@ void TrackCreation::BeginNewTrack(CreationMode mode) {
         return;
     }
     (mode == CreationMode::ByStep ? s_.ByStep : s_.ByPoints) = true;
-    if (s_.EnableMenu) menus_.ShowCreation(true);
+    // Kept also without the menus: the host's commands follow the same states.
+    menus_.ShowCreation(true);
 }
 
 bool TrackCreation::PlacePoint(float x, float y) {
     if (s_.DbFailed) return false;
     if (!s_.ByPoints && !s_.ByStep) return true;
+    if (!TransactionKept()) return false;
     Surface& surface = ports_.surface;
-    EnsureTransaction();
+    PointWrite write(s_, store_);
     if (!s_.ByPoints) surface.setDrawWidth(1);
-    ++s_.LastOrdinal;
+    AdvanceOrdinal();
     surface.Box(x - kMarkerHalf, y - kMarkerHalf, x + kMarkerHalf, y + kMarkerHalf,
                 s_.ByPoints ? kPointsMarker : kStepMarker);
-    try {
-        store_.InsertPoint(s_.LastOrdinal, s_.NewTrackName, s_.NewBranch, x, y);
-    } catch (const Error&) {
-        CheckTransaction();
-        throw;
-    }
+    store_.InsertPoint(s_.LastOrdinal, s_.NewTrackName, s_.NewBranch, x, y);
+    write.Done();
     if (!s_.ByPoints) {
         s_.LastX = x;
         s_.LastY = y;
@@ -80,15 +81,12 @@ bool TrackCreation::DragTo(float x, float y) {
     const float right = s_.LastX + kStepGap;
     const float down = s_.LastY + kStepGap;
     if (x > right && y > down) return true;
-    EnsureTransaction();
-    ++s_.LastOrdinal;
+    if (!TransactionKept()) return false;
+    PointWrite write(s_, store_);
+    AdvanceOrdinal();
     ports_.surface.Line(s_.LastX, s_.LastY, x, y, s_.TrackColor);
-    try {
-        store_.InsertPoint(s_.LastOrdinal, s_.NewTrackName, s_.NewBranch, x, y);
-    } catch (const Error&) {
-        CheckTransaction();
-        throw;
-    }
+    store_.InsertPoint(s_.LastOrdinal, s_.NewTrackName, s_.NewBranch, x, y);
+    write.Done();
     s_.LastX = x;
     s_.LastY = y;
     return true;
@@ -96,10 +94,10 @@ bool TrackCreation::DragTo(float x, float y) {
 
 void TrackCreation::Commit() {
     if (s_.TrackOpen) {
+        if (!TransactionKept()) return;
         try {
             store_.CommitTrans();
         } catch (const Error& e) {
-            CheckTransaction();
             ports_.prompts.MsgBox(e.description(), msgbox::Critical, "");
             return;
         }
@@ -113,7 +111,7 @@ void TrackCreation::Commit() {
 }
 
 bool TrackCreation::SettleOpenTrack(const std::string& next) {
-    if (!s_.TrackOpen) return true;
+    if (!s_.TrackOpen || !TransactionKept()) return true;
     const int answer = ports_.prompts.MsgBox(
         "A new Track is still open and not saved.\r\rDo you want to save it before to " + next + " ?",
         msgbox::Question | msgbox::YesNo, "");
@@ -123,9 +121,8 @@ bool TrackCreation::SettleOpenTrack(const std::string& next) {
         else
             store_.RollbackTrans();
     } catch (const Error& e) {
-        CheckTransaction();
         ports_.prompts.MsgBox(e.description(), msgbox::Critical, "");
-        return !s_.TrackOpen;
+        return false;
     }
     s_.TrackOpen = false;
     return true;
@@ -145,17 +142,38 @@ void TrackCreation::DropOpenTrack() {
 
 void TrackCreation::Disarm() {
     s_.ByStep = s_.ByPoints = false;
-    if (s_.EnableMenu) menus_.ShowCreation(false);
+    menus_.ShowCreation(false);
 }
 
-void TrackCreation::EnsureTransaction() {
+bool TrackCreation::TransactionKept() {
+    if (!s_.TrackOpen || store_.InTransaction()) return true;
+    s_.TrackOpen = false;
+    Disarm();
+    ports_.prompts.MsgBox("New Track named  ''" + s_.NewTrackName +
+                              "''  has not been stored: the database gave up its points.",
+                          msgbox::Critical, "");
+    return false;
+}
+
+void TrackCreation::AdvanceOrdinal() {
+    if (s_.LastOrdinal == INT32_MAX) throw Error(errors::Overflow, "Overflow");
+    ++s_.LastOrdinal;
+}
+
+TrackCreation::PointWrite::PointWrite(ControlState& state, TrackStore& store) : s_(state), store_(store) {
     if (s_.TrackOpen) return;
     store_.BeginTrans();
-    s_.TrackOpen = true;
+    s_.TrackOpen = began_ = true;
 }
 
-void TrackCreation::CheckTransaction() {
-    if (s_.TrackOpen && !store_.InTransaction()) s_.TrackOpen = false;
+TrackCreation::PointWrite::~PointWrite() {
+    if (!began_ || done_) return;
+    try {
+        store_.RollbackTrans();
+    } catch (const Error&) {
+        // The engine has dropped the transaction already.
+    }
+    s_.TrackOpen = false;
 }
 
 }  // namespace tesmo

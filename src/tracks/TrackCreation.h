@@ -42,10 +42,30 @@ public:
     void Disarm();
 
 private:
-    // Opens the track's transaction with its first point.
-    void EnsureTransaction();
-    // After a failed write: the engine may have dropped the whole transaction.
-    void CheckTransaction();
+    // The writing of one point: its transaction is opened with the track's first point,
+    // and dropped again when that first point is not written, so that an open track
+    // always holds a row.
+    class PointWrite {
+    public:
+        PointWrite(ControlState& state, TrackStore& store);
+        ~PointWrite();
+        PointWrite(const PointWrite&) = delete;
+        PointWrite& operator=(const PointWrite&) = delete;
+        void Done() { done_ = true; }
+
+    private:
+        ControlState& s_;
+        TrackStore& store_;
+        bool began_ = false;
+        bool done_ = false;
+    };
+
+    // False, with the user told and nothing armed, when the engine has dropped the open
+    // track's transaction on its own (after a full disk, say): its points are gone, and
+    // the next ones must not be kept one by one.
+    bool TransactionKept();
+    // The next ordinal; Overflow (6) past the last one a Long holds.
+    void AdvanceOrdinal();
 
     ControlState& s_;
     const Ports& ports_;

@@ -124,9 +124,9 @@ bool TrackStore::LoadBranch(const std::string& name, std::int16_t n) {
         // Filled aside and put in place at the end: a drawing started from one of the yields
         // below may replace the path meanwhile.
         std::vector<double> x, y;
-        TakePath(s_, x, y);
-        x.assign(count, 0.0);
-        y.assign(count, 0.0);
+        TakeSpare(s_, x, y);
+        x.resize(count);
+        y.resize(count);
         for (std::size_t i = 0; i < count && !rows->AtEnd(); ++i) {
             x[i] = rows->Field("X").toDouble();
             y[i] = rows->Field("Y").toDouble();

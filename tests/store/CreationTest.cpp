@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "core/Commands.h"
 #include "fakes/Fakes.h"
@@ -237,6 +238,39 @@ TEST(Creation, FailedWrites) {
     }
 }
 
+TEST(Creation, TheDatabaseFileGoneOrDroppingTheTrack) {
+    // The file deleted before or after the first point: refused, never reported as kept.
+    for (bool pointFirst : {false, true}) {
+        CreationRig rig;
+        rig.arm(true, "Gone");
+        if (pointFirst) rig.click(1, 1);
+        std::filesystem::remove(rig.folder + "Tesmo.mdb");
+        rig.click(2, 2);
+        EXPECT_NE(rig.prompts.calls.back().text.find("moved or deleted"), std::string::npos) << pointFirst;
+        const auto shown = rig.prompts.calls.size();
+        rig.commands.Commit();
+        EXPECT_EQ(rig.prompts.calls.size(), shown + (pointFirst ? 1 : 0)) << pointFirst;
+        EXPECT_EQ(rig.prompts.calls.back().text.find("has been stored"), std::string::npos) << pointFirst;
+        EXPECT_EQ(rig.enabled(Command::Commit), pointFirst) << "an open track stays open";
+        EXPECT_EQ(rig.control.TrackName(), "");
+        rig.prompts.answers = {msgbox::No};
+        EXPECT_TRUE(rig.container().QueryClose());
+    }
+
+    // The engine gives up the whole transaction at the third point (as on a full disk).
+    CreationRig rig;
+    RunStatement(rig.folder, "CREATE TRIGGER full BEFORE INSERT ON TESMO WHEN new.ordinale = 3 "
+                             "BEGIN SELECT RAISE(ROLLBACK, 'database or disk is full'); END");
+    rig.arm(true, "Full");
+    for (int i = 1; i <= 4; ++i) rig.click(static_cast<float>(i), 0);
+    EXPECT_EQ(rig.prompts.calls.end()[-2].text, "database or disk is full");
+    EXPECT_EQ(rig.prompts.calls.back().text,
+              "New Track named  ''Full''  has not been stored: the database gave up its points.");
+    EXPECT_FALSE(rig.enabled(Command::Commit)) << "nothing is armed any more";
+    rig.click(5, 0);
+    EXPECT_EQ(rig.stored("Full"), "") << "no point kept on its own";
+}
+
 TEST(Creation, ACommitThatFailsKeepsTheTrackOpen) {
     CreationRig rig;
     rig.arm(true, "Busy");
@@ -268,8 +302,9 @@ TEST(Creation, TheDatabaseUnusable) {
     EXPECT_EQ(rig.events.raised, std::vector<std::string>{"MouseUp"}) << "only the right release";
 }
 
-TEST(Creation, AnOpenTrackOutlivesAReopenedDatabase) {
+TEST(Creation, AnOpenTrackOutlivesAReopenedDatabaseAndTheMenusSwitchedOff) {
     CreationRig rig;
+    rig.control.setEnableMenu(false);  // the host's commands still arm, place and commit
     rig.arm(true, "Long");
     rig.click(1, 1);
     rig.control.setMapStyle(enMapStyle::ScaleSystem);
@@ -277,6 +312,11 @@ TEST(Creation, AnOpenTrackOutlivesAReopenedDatabase) {
     rig.click(2, 2);
     rig.commands.Commit();
     EXPECT_EQ(rig.stored("Long"), "1,1,1,1;2,1,2,2;");
+
+    CreationRig full({{INT32_MAX, "Full", 1, 0, 0}});
+    full.arm(true, "Full");
+    full.click(1, 1);
+    EXPECT_EQ(full.prompts.calls.back().text, "Overflow") << "no ordinal after the last";
 }
 
 TEST(Creation, ClosingAndShuttingDown) {

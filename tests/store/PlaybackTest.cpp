@@ -17,6 +17,15 @@ const std::vector<TrackRow> kTracks = {
     {1, "Road", 1, 50, 50},    {2, "Road", 1, 60, 60},
 };
 
+int ErrorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const Error& e) {
+        return e.number();
+    }
+    return 0;
+}
+
 struct PlayRig : Rig {
     explicit PlayRig(const std::vector<TrackRow>& rows = kTracks) { start(DatabaseWith(rows)); }
     Commands commands{control};
@@ -74,10 +83,15 @@ TEST(Playback, ChoosingTheTrack) {
 
 TEST(Playback, CancelledInTheFirstStartDrawing) {
     PlayRig rig;
-    rig.events.cancel = [] { return true; };
+    // The host cancels and asks for another track at once: that request pauses the playback
+    // it meets, and the pause must not outlive it.
+    rig.events.cancel = [&] { return !rig.control.DrawTrack("Road"); };
     EXPECT_FALSE(rig.control.DrawTrack("River"));
     EXPECT_TRUE(rig.lines().empty());
     EXPECT_EQ(rig.count("StartDrawing"), 1);
+    rig.events.cancel = [] { return false; };
+    EXPECT_TRUE(rig.control.DrawTrack("River"));
+    EXPECT_EQ(rig.lines().size(), 3u) << "not held by a pause left over";
 }
 
 TEST(Playback, TheSameRequestPausesAndResumes) {
@@ -192,6 +206,30 @@ TEST(Reentry, ADrawingStartedInsideAnotherEndsTheFirstCleanly) {
     EXPECT_EQ(rig.surface.opsOf("Line").size(), 4u) << "the first drawing drew nothing more";
     EXPECT_EQ(rig.surface.opsOf("Line").back().x2, 6000);
     EXPECT_EQ(std::count(rig.events.raised.begin(), rig.events.raised.end(), "FinishDrawing"), 1);
+}
+
+TEST(Reentry, ADrawingMadeInTheHostsStartDrawingLeavesTheBranchWhole) {
+    const struct {
+        const char* name;
+        Variant x;
+        bool drawn;
+    } cases[] = {{"a drawing of the host's points", 5000, true}, {"a drawing that fails", "abc", false}};
+    for (const auto& c : cases) {
+        PlayRig rig;
+        rig.control.Point_Add(c.x, 5000, "first");
+        rig.control.Point_Add(6000, 6000);
+        bool nested = false;
+        rig.events.cancel = [&] {
+            if (!std::exchange(nested, true)) {
+                EXPECT_EQ(ErrorOf([&] { rig.control.Draw(); }), c.drawn ? 0 : 1023);
+            }
+            return false;
+        };
+        EXPECT_TRUE(rig.control.DrawTrack("River"));
+        const auto lines = rig.lines();
+        ASSERT_EQ(lines.size(), c.drawn ? 4u : 3u) << c.name;
+        EXPECT_EQ(lines[c.drawn ? 1 : 0].x2, 400) << c.name << ": the first branch is drawn, not the host's points";
+    }
 }
 
 TEST(Reentry, APlaybackRequestedWhileBranchesLoadPausesTheRunningOne) {

@@ -1,6 +1,7 @@
 // tesmo-tracks: its commands, its messages and its all-or-nothing import.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -40,6 +41,13 @@ TEST(TrackTool, CreatesImportsListsAndExports) {
               "ramo,ordinale,X,Y\n1,1,10,20\n1,2,15.5,25\n2,3,30,40\n3,4,10,20\n3,5,15.5,25\n4,6,30,40\n")
         << "new branches after the existing ones, ordinals continuing";
     EXPECT_FALSE(std::ifstream(folder + "maps").good());
+
+    // A relative name starting with "file:" is a file name too, not a URI.
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    EXPECT_EQ(Tool({"init", "file:x.mdb?mode=memory"}).status, 0);
+    std::filesystem::current_path(cwd);
+    EXPECT_TRUE(std::filesystem::exists(folder + "file:x.mdb?mode=memory"));
 }
 
 TEST(TrackTool, BadInputIsRefusedClearlyAndChangesNothing) {

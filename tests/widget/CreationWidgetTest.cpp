@@ -19,8 +19,8 @@
 namespace tesmo {
 namespace {
 
-// Answers the modal dialogs as they come, one answer each: the button of a message box, or
-// the text of an input box.
+// Answers the modal dialogs as they come, one answer each: the button of a message box, the
+// text of an input box; any other dialog is closed.
 class Answers {
 public:
     explicit Answers(std::deque<QString> answers) : answers_(std::move(answers)) {
@@ -44,6 +44,9 @@ private:
         } else if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
             input->setTextValue(answer);
             input->accept();
+        } else {
+            texts << dialog->windowTitle();
+            dialog->close();
         }
     }
 
@@ -52,14 +55,18 @@ private:
     QTimer poll_;
 };
 
-// A window holding a control whose database is a file of its own.
+// A window holding a control whose database is a file of its own. The control is made in a
+// panel that is put in the window afterwards, as hosts often build their windows.
 struct Window {
     Window() {
         CreateTrackDatabase(path());
         TesmoWidget::setDefaultAppFolder(folder.path());
-        control = new TesmoWidget(&window);
+        auto* panel = new QWidget;
+        control = new TesmoWidget(panel);
         TesmoWidget::setDefaultAppFolder(previous);
         control->resize(400, 300);
+        panel->setParent(&window);
+        window.resize(420, 320);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -69,11 +76,17 @@ struct Window {
         c.Open(ConnectionStringFor(path()));
         return c.OpenRecordSet("SELECT * FROM TESMO WHERE tratto='" + name + "'")->RecordCount();
     }
-    // Arms creation by points for a name and clicks five points.
-    void fivePoints(const QString& name) {
-        Answers answers({"Yes", name});
-        control->systemCommand(1108);
-        for (int i = 1; i <= 5; ++i) QTest::mouseClick(control->surface(), Qt::LeftButton, {}, QPoint(20 * i, 40));
+    // Arms creation by points for a name and places five points: three clicks and a double
+    // click, which also looks for a track to play (saying what it showed).
+    void fivePoints(const QString& name, const QString& shown) {
+        {
+            Answers answers({"Yes", name});
+            control->systemCommand(1108);
+        }
+        for (int i = 1; i <= 3; ++i) QTest::mouseClick(control->surface(), Qt::LeftButton, {}, QPoint(20 * i, 40));
+        Answers answers({"OK"});
+        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, control->surface()->mapTo(&window, QPoint(80, 40)));
+        EXPECT_EQ(answers.texts, QStringList{shown});
     }
     QTemporaryDir folder;
     QString previous = TesmoWidget::defaultAppFolder();
@@ -83,7 +96,7 @@ struct Window {
 
 TEST(CreationWidget, FiveClickedPointsKeptOnCommitAndDroppedOnDecline) {
     Window w;
-    w.fivePoints("Kept");
+    w.fivePoints("Kept", "No Track available.");  // the track being made is left out
     {
         Answers answers({"OK"});
         w.control->systemCommand(1109);
@@ -92,7 +105,7 @@ TEST(CreationWidget, FiveClickedPointsKeptOnCommitAndDroppedOnDecline) {
     }
     EXPECT_EQ(w.rows("Kept"), 5);
 
-    w.fivePoints("Declined");
+    w.fivePoints("Declined", "Choose the Track");
     {
         Answers answers({"No"});
         EXPECT_TRUE(w.window.close());
