@@ -118,6 +118,16 @@ void RecordingEvents::ChangeScaleSetting(bool Redraw) {
     scaleRedraws.push_back(Redraw);
 }
 
+int ErrorOf(const std::function<void()>& call, std::string* description) {
+    try {
+        call();
+    } catch (const Error& e) {
+        if (description) *description = e.description();
+        return e.number();
+    }
+    return 0;
+}
+
 Picture FakePicture() {
     struct Pixel : Picture::Data {
         int widthPixels() const override { return 1; }

@@ -208,6 +208,9 @@ private:
     SharedValues saved_;
 };
 
+// The number of the tesmo::Error a call throws (its description into `description`), or 0.
+int ErrorOf(const std::function<void()>& call, std::string* description = nullptr);
+
 // A picture of one pixel.
 Picture FakePicture();
 

@@ -52,7 +52,7 @@ struct CreationRig : Rig {
 
 TEST(Creation, ByPointsEndToEnd) {
     CreationRig rig;
-    rig.arm(true, "  Harbour  ");
+    rig.arm(true, "  Harbour's \"east\" 東京  ");
     ASSERT_EQ(rig.prompts.calls.size(), 2u);
     EXPECT_EQ(rig.prompts.calls[0].text, kByPoints);
     EXPECT_EQ(rig.prompts.calls[0].style, 36);
@@ -72,16 +72,16 @@ TEST(Creation, ByPointsEndToEnd) {
     EXPECT_EQ(boxes[0].y2, 215);
     EXPECT_EQ(boxes[0].color, 255);
     EXPECT_TRUE(rig.surface.opsOf("Line").empty()) << "no lines between the points";
-    EXPECT_EQ(rig.stored("Harbour"), "") << "nothing committed yet";
+    EXPECT_EQ(rig.stored("Harbour's \"east\" 東京"), "") << "nothing committed yet";
     rig.commands.View();
     EXPECT_EQ(rig.prompts.calls.back().text, "No Track available.") << "the list leaves out the track being created";
 
     rig.commands.Commit();
     EXPECT_EQ(rig.prompts.calls.back().text,
-              "New Track named  ''Harbour''  (of the  1\u00B0 Branch) has been stored in DB.");
+              "New Track named  ''Harbour's \"east\" 東京''  (of the  1\u00B0 Branch) has been stored in DB.");
     EXPECT_EQ(rig.prompts.calls.back().style, 64);
-    EXPECT_EQ(rig.control.TrackName(), "Harbour");
-    EXPECT_EQ(rig.stored("Harbour"), "1,1,100,200;2,1,200,200;3,1,300,200;4,1,400,200;5,1,500,200;");
+    EXPECT_EQ(rig.control.TrackName(), "Harbour's \"east\" 東京");
+    EXPECT_EQ(rig.stored("Harbour's \"east\" 東京"), "1,1,100,200;2,1,200,200;3,1,300,200;4,1,400,200;5,1,500,200;");
     EXPECT_TRUE(rig.enabled(Command::Exec));
     EXPECT_TRUE(rig.enabled(Command::PointDraw));
     EXPECT_FALSE(rig.enabled(Command::Commit));
@@ -192,18 +192,6 @@ TEST(Creation, ACancelledOrBlankNameLeavesNothingArmed) {
         rig.drag(10, 10);
         EXPECT_TRUE(rig.surface.opsOf("Box").empty()) << "nothing is armed";
         EXPECT_EQ(CountRows(rig.folder, "SELECT * FROM TESMO WHERE tratto <> 'Old'"), 0);
-    }
-}
-
-TEST(Creation, NamesAreStoredExactly) {
-    for (const std::string& name : {std::string("O'Neil's \"way\""), std::string("Strada dell'Étoile — 東京"),
-                                    std::string(10000, 'n'), std::string("'; DROP TABLE TESMO; --")}) {
-        CreationRig rig;
-        rig.arm(true, name);
-        rig.click(3, 4);
-        rig.commands.Commit();
-        EXPECT_EQ(rig.control.TrackName(), name);
-        EXPECT_EQ(rig.stored(name), "1,1,3,4;") << name.substr(0, 20);
     }
 }
 

@@ -17,15 +17,6 @@ const std::vector<TrackRow> kTracks = {
     {1, "Road", 1, 50, 50},    {2, "Road", 1, 60, 60},
 };
 
-int ErrorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 struct PlayRig : Rig {
     explicit PlayRig(const std::vector<TrackRow>& rows = kTracks) { start(DatabaseWith(rows)); }
     Commands commands{control};

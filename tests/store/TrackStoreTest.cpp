@@ -203,12 +203,8 @@ TEST(OpenDatabase, ATableWithoutTheRightColumnsFailsAtEachStatement) {
     rig.s.TrackName = "River";
     EXPECT_EQ(rig.store.CountBranches(rig.s.TrackName), 1);
     EXPECT_FALSE(rig.store.LoadBranch(rig.s.TrackName, 1));
-    try {
-        rig.store.InsertPoint(1, "River", 1, 0, 0);
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(e.number(), kEngineFailure) << "the generic failure creation reports as wrong fields";
-    }
+    EXPECT_EQ(ErrorOf([&] { rig.store.InsertPoint(1, "River", 1, 0, 0); }), kEngineFailure)
+        << "the generic failure creation reports as wrong fields";
 }
 
 }  // namespace

@@ -17,13 +17,7 @@ struct DrawRig : Rig {
 };
 
 int DrawError(Rig& rig, std::string* description = nullptr) {
-    try {
-        rig.control.Draw();
-    } catch (const Error& e) {
-        if (description) *description = e.description();
-        return e.number();
-    }
-    return 0;
+    return ErrorOf([&] { rig.control.Draw(); }, description);
 }
 
 TEST(Draw, ErrorsOfPointsThatCannotBeDrawn) {

@@ -10,16 +10,6 @@
 namespace tesmo::test {
 namespace {
 
-int ErrorOf(const std::function<void()>& call, std::string* description = nullptr) {
-    try {
-        call();
-    } catch (const Error& e) {
-        if (description) *description = e.description();
-        return e.number();
-    }
-    return 0;
-}
-
 using PointKeys = SharedValuesTest;
 
 TEST_F(PointKeys, BuiltFromTheCoordinatesWhateverTheLocale) {

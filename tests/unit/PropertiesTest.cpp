@@ -12,15 +12,6 @@
 namespace tesmo::test {
 namespace {
 
-int ErrorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const Error& e) {
-        return e.number();
-    }
-    return 0;
-}
-
 TEST(Clamping, BaseStepAndDelay) {
     const float inf = std::numeric_limits<float>::infinity();
     const struct {
@@ -39,8 +30,8 @@ TEST(Clamping, NotANumberIsRefusedAndChangesNothing) {
     Rig rig;
     rig.start();
     rig.control.setDelay(50);
-    EXPECT_EQ(ErrorNumberOf([&] { rig.control.setDelay(std::nanf("")); }), errors::InvalidPropertyValue);
-    EXPECT_EQ(ErrorNumberOf([&] { rig.control.setBaseStep(std::nanf("")); }), errors::InvalidPropertyValue);
+    EXPECT_EQ(ErrorOf([&] { rig.control.setDelay(std::nanf("")); }), errors::InvalidPropertyValue);
+    EXPECT_EQ(ErrorOf([&] { rig.control.setBaseStep(std::nanf("")); }), errors::InvalidPropertyValue);
     EXPECT_EQ(rig.control.Delay(), 50);
     EXPECT_EQ(rig.control.BaseStep(), 30);
 }
@@ -195,7 +186,7 @@ TEST(Properties, FlagExit) {
     Rig rig;
     rig.start();
     rig.host.userMode = false;
-    EXPECT_EQ(ErrorNumberOf([&] { rig.control.setFlagExit(true); }), 382);
+    EXPECT_EQ(ErrorOf([&] { rig.control.setFlagExit(true); }), 382);
     EXPECT_FALSE(rig.control.FlagExit());
     EXPECT_TRUE(rig.host.notified.empty());
 
@@ -213,7 +204,7 @@ TEST(Properties, BorderStyleReadsBackWhatTheSurfaceHas) {
     rig.control.setBorderStyle(enBorderStyle::FixedSingle);
     rig.surface.borderStyle = 0;
     EXPECT_EQ(rig.control.BorderStyle(), enBorderStyle::None);
-    EXPECT_EQ(ErrorNumberOf([&] { rig.control.setBorderStyle(static_cast<enBorderStyle>(70000)); }),
+    EXPECT_EQ(ErrorOf([&] { rig.control.setBorderStyle(static_cast<enBorderStyle>(70000)); }),
               errors::Overflow);
 }
 

@@ -185,12 +185,7 @@ TEST_F(VariantText, FollowsTheSharedLocaleValues) {
     EXPECT_DOUBLE_EQ(Variant("1.234,5").toDouble(), 1234.5);
     EXPECT_DOUBLE_EQ(Variant("3/31/1999").toDouble(), DayNumberFromCivil(1999, 3, 31));
     EXPECT_DOUBLE_EQ(Variant(true).toDouble(), -1);
-    try {
-        (void)Variant("abc").toDouble();
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.number(), errors::TypeMismatch);
-    }
+    EXPECT_EQ(test::ErrorOf([] { (void)Variant("abc").toDouble(); }), errors::TypeMismatch);
 }
 
 }  // namespace
