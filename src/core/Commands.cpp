@@ -37,21 +37,21 @@ void Commands::Commit() {
 }
 
 void Commands::SwitchToChart() {
-    if (!Enabled(Command::XYStyle)) return;
-    auto& d = *c_.d;
-    ResetFlagExit(d.s);
-    d.ports.surface.Cls();
-    d.s.MapStyle = 1;
-    d.MenusForMode();
+    SwitchMode(Command::XYStyle, 1);
 }
 
 void Commands::SwitchToMap() {
-    if (!Enabled(Command::MapStyle)) return;
+    SwitchMode(Command::MapStyle, 0);
+}
+
+void Commands::SwitchMode(Command command, std::int32_t mode) {
+    if (!Enabled(command)) return;
     auto& d = *c_.d;
     ResetFlagExit(d.s);
     d.ports.surface.Cls();
-    d.s.MapStyle = 0;
-    if (!d.s.DbTried) d.store.OpenDatabase();
+    // The field itself: a switch from the menus tells the container nothing.
+    d.s.MapStyle = mode;
+    if (mode == 0 && !d.s.DbTried) d.store.OpenDatabase();
     d.MenusForMode();
 }
 

@@ -35,6 +35,7 @@ public:
 
 private:
     bool Enabled(Command command) const { return State(command).enabled; }
+    void SwitchMode(Command command, std::int32_t mode);
 
     ucTesmo& c_;
 };

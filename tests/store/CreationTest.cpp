@@ -339,5 +339,33 @@ TEST(Creation, ClosingAndShuttingDown) {
     }
 }
 
+TEST(Commands, WindowMenuIdsRunTheirCommands) {
+    auto cleared = [](CreationRig& r) { return r.surface.opsOf("Cls").size() == 1; };
+    const struct {
+        std::int32_t id;
+        std::function<bool(CreationRig&)> done;
+    } cases[] = {
+        {1100, [](CreationRig& r) { return r.dialogs.aboutShown == 1; }},
+        {1101, [](CreationRig& r) { return r.prompts.calls.at(0).text == "No Track available."; }},
+        {1104, cleared},
+        {1112, cleared},
+        {1108, [](CreationRig& r) { return r.prompts.calls.at(0).text == kByPoints; }},
+        {1111, [](CreationRig& r) { return r.control.MapStyle() == enMapStyle::ScaleSystem && r.host.notified.empty(); }},
+        // Anything else, and the commands without a window-menu item, does nothing.
+        {1099, [](CreationRig& r) { return r.surface.ops.empty() && r.prompts.calls.empty(); }},
+        {1115, [](CreationRig& r) { return r.surface.ops.empty() && r.prompts.calls.empty(); }},
+        {0x10000 + 1100, [](CreationRig& r) { return r.dialogs.aboutShown == 0; }},
+    };
+    for (const auto& c : cases) {
+        CreationRig rig;
+        rig.commands.DispatchSystemCommand(c.id);
+        EXPECT_TRUE(c.done(rig)) << c.id;
+    }
+    CreationRig chart;
+    chart.commands.DispatchSystemCommand(1111);
+    chart.commands.DispatchSystemCommand(1113);
+    EXPECT_EQ(chart.control.MapStyle(), enMapStyle::Map);
+}
+
 }  // namespace
 }  // namespace tesmo::test
