@@ -9,7 +9,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "core/Commands.h"
+#include "control/Commands.h"
 #include "core/ControlState.h"
 #include "fakes/Fakes.h"
 #include "fakes/TrackDatabase.h"

@@ -1,7 +1,6 @@
 #include "core/ControlCore.h"
 
 #include "core/ControlState.h"
-#include "menus/Menus.h"
 #include "surface/Ports.h"
 
 namespace tesmo {
@@ -14,14 +13,6 @@ void PrintTitle(ControlState& s, const Ports& ports) {
     surface.setForeColor(s.TitleColor);
     surface.Print(s.Title, true);
     surface.setForeColor(s.ForeColor);
-}
-
-void AbortDrawing(ControlState& s, const Ports& ports, Menus& menus) {
-    s.Drawing = false;
-    s.Paused = false;
-    if (s.MapStyle == 0) menus.RefreshPlaybackCommands();
-    s.FlagExit = true;
-    ports.surface.Cls();
 }
 
 void WaitDelay(ControlState& s, const Ports& ports) {

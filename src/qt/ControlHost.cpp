@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/Container.h"
+#include "control/Container.h"
 #include "tesmo/TesmoWidget.h"
 
 namespace tesmo {

@@ -3,8 +3,8 @@
 #include <QImageReader>
 #include <QMouseEvent>
 
-#include "core/Commands.h"
-#include "core/Container.h"
+#include "control/Commands.h"
+#include "control/Container.h"
 #include "qt/CloseWatcher.h"
 #include "qt/ControlHost.h"
 #include "qt/PointerCodes.h"

@@ -22,6 +22,14 @@ constexpr double kPausedWakeMs = 250;
 
 }  // namespace
 
+void AbortDrawing(ControlState& s, const Ports& ports, Menus& menus) {
+    s.Drawing = false;
+    s.Paused = false;
+    if (s.MapStyle == 0) menus.RefreshPlaybackCommands();
+    s.FlagExit = true;
+    ports.surface.Cls();
+}
+
 bool PathAnimation::Stopped(std::uint64_t path) const {
     return s_.FlagExit || s_.PathGeneration != path;
 }

@@ -10,6 +10,9 @@ class Menus;
 
 // Draws PointsX / PointsY as an animation: segment after segment, each advanced in steps of
 // BaseStep surface units with a pause of Delay milliseconds before every step.
+// Stops a running drawing: clears the flags, asks it to stop and clears the surface.
+void AbortDrawing(ControlState& s, const Ports& ports, Menus& menus);
+
 class PathAnimation {
 public:
     PathAnimation(ControlState& state, const Ports& ports, Menus& menus) : s_(state), ports_(ports), menus_(menus) {}

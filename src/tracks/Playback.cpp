@@ -1,6 +1,5 @@
 #include "tracks/Playback.h"
 
-#include "core/ControlCore.h"
 #include "core/ControlState.h"
 #include "menus/Menus.h"
 #include "support/Text.h"

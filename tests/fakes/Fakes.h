@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/Container.h"
+#include "control/Container.h"
 #include "support/SharedValues.h"
 #include "sqlite/SqliteConnection.h"
 #include "surface/Ports.h"

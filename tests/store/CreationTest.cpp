@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/Commands.h"
+#include "control/Commands.h"
 #include "fakes/Fakes.h"
 #include "fakes/TrackDatabase.h"
 #include "tracks/TrackStore.h"

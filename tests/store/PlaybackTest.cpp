@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/Commands.h"
+#include "control/Commands.h"
 #include "fakes/Fakes.h"
 #include "fakes/TrackDatabase.h"
 #include "tesmo/Error.h"

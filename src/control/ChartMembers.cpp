@@ -1,5 +1,5 @@
 // The host's drawing operations on the chart.
-#include "core/ControlImpl.h"
+#include "control/ControlImpl.h"
 #include "tesmo/Error.h"
 
 namespace tesmo {

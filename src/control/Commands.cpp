@@ -1,6 +1,6 @@
-#include "core/Commands.h"
+#include "control/Commands.h"
 
-#include "core/ControlImpl.h"
+#include "control/ControlImpl.h"
 
 namespace tesmo {
 

@@ -1,7 +1,7 @@
 // The chart's settings: bounds, margins, units, date axes and the mode.
 #include <cmath>
 
-#include "core/ControlImpl.h"
+#include "control/ControlImpl.h"
 #include "core/Corrections.h"
 #include "support/Conversions.h"
 #include "support/DayNumber.h"

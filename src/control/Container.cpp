@@ -1,6 +1,6 @@
-#include "core/Container.h"
+#include "control/Container.h"
 
-#include "core/ControlImpl.h"
+#include "control/ControlImpl.h"
 #include "core/Layout.h"
 #include "core/LocaleDetection.h"
 #include "scale/Mapping.h"

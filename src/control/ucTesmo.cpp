@@ -2,7 +2,7 @@
 #include "tesmo/ucTesmo.h"
 
 #include "core/ControlCore.h"
-#include "core/ControlImpl.h"
+#include "control/ControlImpl.h"
 #include "core/Corrections.h"
 #include "core/Layout.h"
 #include "support/Conversions.h"

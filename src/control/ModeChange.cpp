@@ -1,4 +1,4 @@
-#include "core/ControlImpl.h"
+#include "control/ControlImpl.h"
 
 namespace tesmo {
 

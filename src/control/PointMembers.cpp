@@ -1,5 +1,5 @@
 // The chart's points: adding with bound checks, reading back, clearing.
-#include "core/ControlImpl.h"
+#include "control/ControlImpl.h"
 #include "support/NumberFormat.h"
 #include "support/SharedValues.h"
 #include "support/Text.h"
