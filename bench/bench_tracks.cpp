@@ -44,7 +44,8 @@ void BM_LoadBranch(benchmark::State& state) {
     const std::string name = state.range(0) == 100000 ? "Big100k" : "Big1M";
     FakePorts fakes;
     ControlState s;
-    Menus menus(s);
+    RecordingCommands target;
+    Menus menus(s, fakes.windows, target);
     TrackStore store(s, fakes.ports, menus);
     s.AppFolder = BigDatabase();
     store.OpenDatabase();
@@ -173,7 +174,7 @@ void BM_DragByStep(benchmark::State& state) {
         state.PauseTiming();
         rig.prompts.answers = {msgbox::Yes};
         rig.prompts.inputs = {"Drag"};
-        commands.LineDraw();
+        commands.Run(Command::LineDraw);
         rig.surface.ops.clear();
         state.ResumeTiming();
         const auto start = std::chrono::steady_clock::now();
@@ -181,7 +182,7 @@ void BM_DragByStep(benchmark::State& state) {
         seconds += Seconds(std::chrono::steady_clock::now() - start);
         state.PauseTiming();
         if (rig.surface.ops.size() != kMoves) state.SkipWithError("a move was not recorded");
-        commands.Commit();
+        commands.Run(Command::Commit);
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * kMoves);

@@ -1,6 +1,7 @@
 #include "control/Commands.h"
 
 #include "control/ControlImpl.h"
+#include "tesmo/Error.h"
 
 namespace tesmo {
 
@@ -8,44 +9,43 @@ const CommandState& Commands::State(Command command) const {
     return c_.d->menus.State(command);
 }
 
-void Commands::View() {
-    if (Enabled(Command::View)) c_.d->list.View();
+void Commands::Run(Command command, std::int64_t window) {
+    auto& d = *c_.d;
+    if (!State(command).enabled) return;
+    switch (command) {
+        case Command::View: d.list.View(); break;
+        case Command::Exec: d.playback.ExecuteTrack(true); break;
+        case Command::TrackColor: {
+            const std::int32_t color = d.ports.common.ShowColorDialog(d.s.TrackColor, "Choose the drawing color");
+            // The setting changes without telling the container: it is saved when the container next saves.
+            if (color > -1) d.s.TrackColor = color;
+            break;
+        }
+        case Command::Cancel: d.playback.Cancel(); break;
+        case Command::Clear1:
+        case Command::Clear2:
+        case Command::Clear: c_.Clear(); break;
+        case Command::Remove: d.list.Remove(); break;
+        case Command::LineDraw: d.creation.BeginNewTrack(CreationMode::ByStep); break;
+        case Command::PointDraw: d.creation.BeginNewTrack(CreationMode::ByPoints); break;
+        case Command::Commit: d.creation.Commit(); break;
+        case Command::Topmost1:
+        case Command::Topmost2: d.menus.ToggleTopmost(window != 0 ? window : d.s.ParentWindow); break;
+        case Command::XYStyle: SwitchMode(1); break;
+        case Command::MapStyle: SwitchMode(0); break;
+        case Command::EditScale: c_.EditScaleSetting(1, ""); break;
+        case Command::About: c_.About(); break;
+        case Command::Picture:   // Set Picture... and Remove Picture have no command yet
+        case Command::ClearPic:
+        case Command::Count: break;
+    }
 }
 
-void Commands::Exec() {
-    if (Enabled(Command::Exec)) c_.d->playback.ExecuteTrack(true);
+void Commands::DispatchSystemCommand(std::int32_t id) {
+    if (const auto command = CommandOfSystemId(id)) Run(*command, c_.d->s.ParentWindow);
 }
 
-void Commands::Cancel() {
-    c_.d->playback.Cancel();
-}
-
-void Commands::Remove() {
-    if (Enabled(Command::Remove)) c_.d->list.Remove();
-}
-
-void Commands::LineDraw() {
-    if (Enabled(Command::LineDraw)) c_.d->creation.BeginNewTrack(CreationMode::ByStep);
-}
-
-void Commands::PointDraw() {
-    if (Enabled(Command::PointDraw)) c_.d->creation.BeginNewTrack(CreationMode::ByPoints);
-}
-
-void Commands::Commit() {
-    if (Enabled(Command::Commit)) c_.d->creation.Commit();
-}
-
-void Commands::SwitchToChart() {
-    SwitchMode(Command::XYStyle, 1);
-}
-
-void Commands::SwitchToMap() {
-    SwitchMode(Command::MapStyle, 0);
-}
-
-void Commands::SwitchMode(Command command, std::int32_t mode) {
-    if (!Enabled(command)) return;
+void Commands::SwitchMode(std::int32_t mode) {
     auto& d = *c_.d;
     ResetFlagExit(d.s);
     d.ports.surface.Cls();
@@ -55,22 +55,11 @@ void Commands::SwitchMode(Command command, std::int32_t mode) {
     d.MenusForMode();
 }
 
-void Commands::DispatchSystemCommand(std::int32_t id) {
-    switch (id) {
-        case 1100: c_.About(); break;
-        case 1101: View(); break;
-        case 1102: Exec(); break;
-        case 1103: Cancel(); break;
-        case 1104:
-        case 1112: c_.Clear(); break;
-        case 1105: Remove(); break;
-        case 1107: LineDraw(); break;
-        case 1108: PointDraw(); break;
-        case 1109: Commit(); break;
-        case 1110: c_.EditScaleSetting(1, ""); break;
-        case 1111: SwitchToChart(); break;
-        case 1113: SwitchToMap(); break;
-        default: break;  // 1106 (Set Picture...) and 1114 (Always on top) have no command yet
+void ucTesmo::Impl::RunCommand(Command command, std::int64_t window) {
+    try {
+        Commands(self).Run(command, window);
+    } catch (const Error& e) {
+        ports.prompts.MsgBox(e.description(), msgbox::Critical, "");
     }
 }
 

@@ -112,6 +112,8 @@ void Container::EnterDesignMode() {
     ControlState& s = c_.d->s;
     // A track being created is dropped with the connection, never half kept.
     c_.d->creation.DropOpenTrack();
+    c_.d->menus.DetachParent(s.ParentWindow);
+    c_.d->menus.ReleaseParent();
     s.Points.reset();
     c_.d->store.CloseDatabase();
     s.DbTried = false;
@@ -123,7 +125,9 @@ void Container::Resize() {
 }
 
 void Container::Show() {
-    if (c_.d->RunTime()) c_.d->menus.AssignCaptions();
+    if (!c_.d->RunTime()) return;
+    c_.d->menus.FollowWindow();
+    c_.d->menus.AssignCaptions();
 }
 
 void Container::Terminate() {
@@ -135,9 +139,8 @@ void Container::Terminate() {
     d.creation.DropOpenTrack();
     Independent([&] { d.ports.dialogs.UnloadAll(); });
     Independent([&] { d.store.CloseDatabase(); });
-    Independent([&] {
-        if (d.s.ParentWindow != 0) d.menus.DetachParent();
-    });
+    // The window keeps the items added to its menu; they reach no control any more.
+    Independent([&] { d.menus.ReleaseParent(); });
     s.Points.reset();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ControlState.h"
+#include "menus/CommandTarget.h"
 #include "menus/Menus.h"
 #include "scale/ChartDrawing.h"
 #include "scale/ScaleBuilder.h"
@@ -24,10 +25,11 @@ struct AxisNames {
 };
 
 // The control's state, its ports and the components that carry its behaviour.
-struct ucTesmo::Impl {
-    explicit Impl(const Ports& p)
-        : ports(p),
-          menus(s),
+struct ucTesmo::Impl : CommandTarget {
+    Impl(const Ports& p, ucTesmo& control)
+        : self(control),
+          ports(p),
+          menus(s, ports.windows, *this),
           path(s, ports, menus),
           chart(s, ports, path),
           scale(s, ports, menus, [this] { chart.Draw(); }),
@@ -38,6 +40,8 @@ struct ucTesmo::Impl {
           pointer(s, ports, menus, creation) {}
 
     bool RunTime() const { return ports.host.UserMode(); }
+    // A command picked in a menu; nothing above a menu can take its error: the user is told.
+    void RunCommand(Command command, std::int64_t window) override;
     void Notify(const char* name) { ports.host.PropertyChanged(name); }
 
     // The mode change: rebuilds the menus and, in chart mode, the scale.
@@ -56,6 +60,7 @@ struct ucTesmo::Impl {
     double FirstDayOfYear() const;
     double LastDayOfYear() const;
 
+    ucTesmo& self;
     Ports ports;
     ControlState s;
     Menus menus;

@@ -10,7 +10,7 @@
 #include "tesmo/Error.h"
 
 namespace tesmo {
-ucTesmo::ucTesmo(const Ports& ports) : d(std::make_unique<Impl>(ports)) {}
+ucTesmo::ucTesmo(const Ports& ports) : d(std::make_unique<Impl>(ports, *this)) {}
 
 ucTesmo::~ucTesmo() = default;
 
@@ -183,7 +183,7 @@ void ucTesmo::setEnableMenu(bool value) {
         if (value)
             d->menus.SetUpMenus();
         else if (d->s.ParentWindow != 0)
-            d->menus.DetachParent();
+            d->menus.DetachParent(d->s.ParentWindow);
     }
     d->Notify("EnableMenu");
 }

@@ -31,12 +31,14 @@ ControlHost::ControlHost(TesmoWidget& widget)
       hostSite_(&widget, gate_, pixelX_, pixelY_),
       ui_(clock_, gate_),
       dialogs_(&widget, gate_),
-      events_(&widget, gate_) {
+      events_(&widget, gate_),
+      windows_(&widget, surfaceWidget_, surface_, pixelX_, pixelY_, gate_),
+      common_(&widget, gate_) {
     surfaceWidget_->setSurface(&surface_);
     surfaceWidget_->move(1, 1);
     surface_.attach(surfaceWidget_);
     control_ = std::make_unique<ucTesmo>(
-        Ports{surface_, prompts_, hostSite_, ui_, clock_, locale_, dialogs_, events_, database_});
+        Ports{surface_, prompts_, hostSite_, ui_, clock_, locale_, dialogs_, events_, database_, windows_, common_});
     surfaceWidget_->onDoubleClick = [this] { Container(*control_).DblClick(); };
     surfaceWidget_->onKeyDown = [this](std::int16_t& key) { Container(*control_).KeyDown(key); };
     surfaceWidget_->onPointer = [this](SurfaceWidget::Pointer kind, std::int16_t button, std::int16_t shift, QPoint at) {
@@ -61,6 +63,8 @@ void ControlHost::detach() {
     ui_.detach();
     dialogs_.detach();
     events_.detach();
+    windows_.detach();
+    common_.detach();
 }
 
 void ControlHost::Release(std::unique_ptr<ControlHost> host) {

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <memory>
 
+#include "qt/QtCommonDialogs.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtEvents.h"
 #include "qt/QtHostSite.h"
@@ -10,6 +11,7 @@
 #include "qt/QtPrompts.h"
 #include "qt/QtSurface.h"
 #include "qt/QtUiLoop.h"
+#include "qt/QtWindowSystem.h"
 #include "qt/ReentryGate.h"
 #include "qt/SurfaceWidget.h"
 #include "sqlite/SqliteConnection.h"
@@ -52,6 +54,8 @@ private:
     QtDialogs dialogs_;
     QtEvents events_;
     SqliteEngine database_;
+    QtWindowSystem windows_;
+    QtCommonDialogs common_;
     std::unique_ptr<ucTesmo> control_;
 };
 

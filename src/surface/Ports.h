@@ -1,6 +1,7 @@
 #pragma once
 
 #include "surface/Clock.h"
+#include "surface/CommonDialogs.h"
 #include "surface/Database.h"
 #include "surface/DialogViews.h"
 #include "surface/HostSite.h"
@@ -8,6 +9,7 @@
 #include "surface/Prompts.h"
 #include "surface/Surface.h"
 #include "surface/UiLoop.h"
+#include "surface/WindowSystem.h"
 #include "tesmo/ucTesmoEvents.h"
 
 namespace tesmo {
@@ -23,6 +25,8 @@ struct Ports {
     DialogViews& dialogs;
     ucTesmoEvents& events;
     DatabaseEngine& database;
+    WindowSystem& windows;
+    CommonDialogs& common;
 };
 
 }  // namespace tesmo

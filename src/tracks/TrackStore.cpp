@@ -1,6 +1,7 @@
 #include "tracks/TrackStore.h"
 
 #include <charconv>
+#include <utility>
 
 #include "core/ControlState.h"
 #include "menus/Menus.h"
@@ -53,7 +54,7 @@ void TrackStore::OpenDatabase() {
         failure = e.description();
     }
     if (failure.empty()) {
-        s_.DbFailed = false;
+        if (std::exchange(s_.DbFailed, false) && s_.MapStyle == 0) menus_.EnableTrackCommands();
         return;
     }
     s_.DbFailed = true;

@@ -118,6 +118,52 @@ void RecordingEvents::ChangeScaleSetting(bool Redraw) {
     scaleRedraws.push_back(Redraw);
 }
 
+FakeWindowSystem::Item* FakeWindowSystem::item(std::int64_t window, std::int32_t id) {
+    for (Item& i : menus[window])
+        if (i.id == id) return &i;
+    return nullptr;
+}
+
+int FakeWindowSystem::ShowPopup(const PopupMenu& menu, float, float) {
+    popups.push_back(menu);
+    return pick(menu);
+}
+
+void FakeWindowSystem::ResetMenu(std::int64_t window) {
+    if (window != 0) menus[window].clear();
+}
+
+void FakeWindowSystem::AddMenuItem(std::int64_t window, std::int32_t id, const std::string& caption, bool rule) {
+    if (window != 0) menus[window].push_back({id, caption, rule});
+}
+
+void FakeWindowSystem::EnableMenuItem(std::int64_t window, std::int32_t id, bool enabled) {
+    if (Item* i = item(window, id)) i->enabled = enabled;
+}
+
+bool FakeWindowSystem::IsMenuItemChecked(std::int64_t window, std::int32_t id) {
+    const Item* i = item(window, id);
+    return i && i->checked;
+}
+
+void FakeWindowSystem::CheckMenuItem(std::int64_t window, std::int32_t id, bool checked) {
+    if (Item* i = item(window, id)) i->checked = checked;
+}
+
+void FakeWindowSystem::SetMenuItemCaption(std::int64_t window, std::int32_t id, const std::string& caption) {
+    if (Item* i = item(window, id)) i->caption = caption;
+}
+
+std::int64_t FakeWindowSystem::InstallHook(std::int64_t window) {
+    hooked[window] = true;
+    return 77;
+}
+
+std::int32_t FakeCommonDialogs::ShowColorDialog(std::int32_t initial, const std::string& title) {
+    shown.emplace_back(initial, title);
+    return answer;
+}
+
 int ErrorOf(const std::function<void()>& call, std::string* description) {
     try {
         call();

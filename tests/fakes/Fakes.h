@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "sqlite/SqliteConnection.h"
 #include "surface/Ports.h"
 #include "tesmo/ucTesmo.h"
+#include "menus/CommandTarget.h"
 #include "tracks/frmList.h"
 
 namespace tesmo::test {
@@ -198,6 +200,56 @@ public:
     void ChangeScaleSetting(bool Redraw) override;
 };
 
+// Window menus kept as lists of items, hooks and stay-on-top bands as flags; the pop-up
+// menus shown are recorded and answered by `pick` (by default nothing is picked).
+class FakeWindowSystem : public WindowSystem {
+public:
+    struct Item {
+        std::int32_t id;
+        std::string caption;
+        bool rule;
+        bool enabled = true;
+        bool checked = false;
+    };
+    std::int64_t parent = 0;
+    std::int64_t surfaceWindow = 4242;
+    std::map<std::int64_t, std::vector<Item>> menus;  // the items added after the window's own
+    std::map<std::int64_t, bool> hooked, topmost;
+    std::vector<PopupMenu> popups;
+    std::function<int(const PopupMenu&)> pick = [](const PopupMenu&) { return -1; };
+
+    // The item of a window's menu, or none.
+    Item* item(std::int64_t window, std::int32_t id);
+
+    std::int64_t ParentWindow() override { return parent; }
+    std::int64_t SurfaceWindow() override { return surfaceWindow; }
+    int ShowPopup(const PopupMenu& menu, float, float) override;
+    void ResetMenu(std::int64_t window) override;
+    void AddMenuItem(std::int64_t window, std::int32_t id, const std::string& caption, bool rule) override;
+    void EnableMenuItem(std::int64_t window, std::int32_t id, bool enabled) override;
+    bool IsMenuItemChecked(std::int64_t window, std::int32_t id) override;
+    void CheckMenuItem(std::int64_t window, std::int32_t id, bool checked) override;
+    void SetMenuItemCaption(std::int64_t window, std::int32_t id, const std::string& caption) override;
+    std::int64_t InstallHook(std::int64_t window) override;
+    void RemoveHook(std::int64_t window, std::int64_t) override { hooked[window] = false; }
+    void SetTopmostWindow(std::int64_t window, bool on) override { topmost[window] = on; }
+};
+
+// A colour dialog that records its titles and answers `answer`.
+class FakeCommonDialogs : public CommonDialogs {
+public:
+    std::vector<std::pair<std::int32_t, std::string>> shown;  // initial colour, title
+    std::int32_t answer = -1;
+    std::int32_t ShowColorDialog(std::int32_t initial, const std::string& title) override;
+};
+
+// Records the commands the menus run.
+class RecordingCommands : public CommandTarget {
+public:
+    std::vector<std::pair<Command, std::int64_t>> run;
+    void RunCommand(Command command, std::int64_t window) override { run.emplace_back(command, window); }
+};
+
 // Restores the thread's shared locale values after a test that changes them.
 class SharedValuesTest : public ::testing::Test {
 protected:
@@ -225,7 +277,9 @@ struct FakePorts {
     FakeDialogs dialogs;
     RecordingEvents events;
     SqliteEngine database;
-    const Ports ports{surface, prompts, host, ui, clock, locale, dialogs, events, database};
+    FakeWindowSystem windows;
+    FakeCommonDialogs common;
+    const Ports ports{surface, prompts, host, ui, clock, locale, dialogs, events, database, windows, common};
 };
 
 // A control on recording fakes.

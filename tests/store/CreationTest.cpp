@@ -26,7 +26,7 @@ struct CreationRig : Rig {
     void arm(bool byPoints, const std::string& name) {
         prompts.answers.push_back(msgbox::Yes);
         prompts.inputs.push_back(name);
-        byPoints ? commands.PointDraw() : commands.LineDraw();
+        commands.Run(byPoints ? Command::PointDraw : Command::LineDraw);
     }
     void click(float x, float y) { container().MouseUp(1, 0, x, y); }
     void drag(float x, float y) { container().MouseMove(1, 0, x, y); }
@@ -73,10 +73,10 @@ TEST(Creation, ByPointsEndToEnd) {
     EXPECT_EQ(boxes[0].color, 255);
     EXPECT_TRUE(rig.surface.opsOf("Line").empty()) << "no lines between the points";
     EXPECT_EQ(rig.stored("Harbour's \"east\" 東京"), "") << "nothing committed yet";
-    rig.commands.View();
+    rig.commands.Run(Command::View);
     EXPECT_EQ(rig.prompts.calls.back().text, "No Track available.") << "the list leaves out the track being created";
 
-    rig.commands.Commit();
+    rig.commands.Run(Command::Commit);
     EXPECT_EQ(rig.prompts.calls.back().text,
               "New Track named  ''Harbour's \"east\" 東京''  (of the  1\u00B0 Branch) has been stored in DB.");
     EXPECT_EQ(rig.prompts.calls.back().style, 64);
@@ -125,7 +125,7 @@ TEST(Creation, ByStepSamplesTheDragWithTheGapRule) {
     expected += "4,1,100,100;";
     rig.container().MouseMove(1, 1, 120, 120);  // Shift held: not a drag
     rig.container().MouseMove(3, 0, 120, 120);  // two buttons: not a drag
-    rig.commands.Commit();
+    rig.commands.Run(Command::Commit);
     EXPECT_EQ(rig.stored("Walk"), expected);
 
     // The gap is added in single precision: 1e8 + 30 is 100000032 there, which is not more.
@@ -139,11 +139,11 @@ TEST(Creation, NewBranchesContinueTheLastOrdinal) {
     CreationRig rig({{5, "A", 1, 1, 1}, {9, "A", 1, 2, 2}, {40, "A", 3, 3, 3}, {41, "A", 3, 4, 4}});
     rig.arm(true, "A");
     rig.click(7, 8);
-    rig.commands.Commit();
+    rig.commands.Run(Command::Commit);
     EXPECT_EQ(rig.prompts.calls.back().text, "New Track named  ''A''  (of the  4\u00B0 Branch) has been stored in DB.");
     rig.arm(true, "A");
     rig.click(9, 9);
-    rig.commands.Commit();
+    rig.commands.Run(Command::Commit);
     EXPECT_EQ(rig.stored("A"), "5,1,1,1;9,1,2,2;40,3,3,3;41,3,4,4;42,4,7,8;43,5,9,9;");
 }
 
@@ -151,7 +151,7 @@ TEST(Creation, CommitWithoutAPointStoresNothingButDisarms) {
     CreationRig rig;
     rig.arm(true, "Empty");
     const auto shown = rig.prompts.calls.size();
-    rig.commands.Commit();
+    rig.commands.Run(Command::Commit);
     EXPECT_EQ(rig.prompts.calls.size(), shown) << "no message";
     EXPECT_EQ(rig.control.TrackName(), "");
     EXPECT_TRUE(rig.enabled(Command::PointDraw));
@@ -171,11 +171,11 @@ TEST(Creation, DecliningTheOpenTrackRollsItAllBack) {
     ASSERT_TRUE(rig.enabled(Command::PointDraw));
     rig.prompts.answers = {msgbox::Yes, msgbox::No};
     rig.prompts.inputs = {"Kept"};
-    rig.commands.PointDraw();
+    rig.commands.Run(Command::PointDraw);
     EXPECT_EQ(rig.prompts.calls.end()[-2].text,
               "A new Track is still open and not saved.\r\rDo you want to save it before to proceed ?");
     rig.click(1, 1);
-    rig.commands.Commit();
+    rig.commands.Run(Command::Commit);
     EXPECT_EQ(rig.stored("Dropped"), "");
     EXPECT_EQ(rig.stored("Kept"), "1,1,1,1;");
 }
@@ -236,7 +236,7 @@ TEST(Creation, TheDatabaseFileGoneOrDroppingTheTrack) {
         rig.click(2, 2);
         EXPECT_NE(rig.prompts.calls.back().text.find("moved or deleted"), std::string::npos) << pointFirst;
         const auto shown = rig.prompts.calls.size();
-        rig.commands.Commit();
+        rig.commands.Run(Command::Commit);
         EXPECT_EQ(rig.prompts.calls.size(), shown + (pointFirst ? 1 : 0)) << pointFirst;
         EXPECT_EQ(rig.prompts.calls.back().text.find("has been stored"), std::string::npos) << pointFirst;
         EXPECT_EQ(rig.enabled(Command::Commit), pointFirst) << "an open track stays open";
@@ -268,12 +268,12 @@ TEST(Creation, ACommitThatFailsKeepsTheTrackOpen) {
         reader.Open(ConnectionStringFor(rig.folder + "Tesmo.mdb"));
         reader.BeginTrans();
         reader.OpenRecordSet("SELECT * FROM TESMO");
-        rig.commands.Commit();
+        rig.commands.Run(Command::Commit);
         EXPECT_NE(rig.prompts.calls.back().text.find("locked"), std::string::npos) << rig.prompts.calls.back().text;
         EXPECT_TRUE(rig.enabled(Command::Commit)) << "still open: the user can try again";
         reader.RollbackTrans();
     }
-    rig.commands.Commit();
+    rig.commands.Run(Command::Commit);
     EXPECT_EQ(rig.stored("Busy"), "1,1,1,2;");
 }
 
@@ -283,7 +283,7 @@ TEST(Creation, TheDatabaseUnusable) {
     Commands commands(rig.control);
     rig.prompts.answers = {msgbox::Yes};
     rig.prompts.inputs = {"X"};
-    commands.PointDraw();
+    commands.Run(Command::PointDraw);
     EXPECT_TRUE(rig.prompts.calls.empty()) << "the command is disabled";
     rig.container().MouseUp(1, 0, 5, 5);
     rig.container().MouseUp(2, 0, 5, 5);
@@ -298,7 +298,7 @@ TEST(Creation, AnOpenTrackOutlivesAReopenedDatabaseAndTheMenusSwitchedOff) {
     rig.control.setMapStyle(enMapStyle::ScaleSystem);
     rig.control.setMapStyle(enMapStyle::Map);
     rig.click(2, 2);
-    rig.commands.Commit();
+    rig.commands.Run(Command::Commit);
     EXPECT_EQ(rig.stored("Long"), "1,1,1,1;2,1,2,2;");
 
     CreationRig full({{INT32_MAX, "Full", 1, 0, 0}});

@@ -67,7 +67,7 @@ TEST(Playback, ChoosingTheTrack) {
     EXPECT_EQ(empty.prompts.calls[0].style, 64);
 
     PlayRig closed;
-    closed.commands.Exec();
+    closed.commands.Run(Command::Exec);
     EXPECT_EQ(closed.control.TrackName(), "") << "closing the list chooses nothing";
     EXPECT_TRUE(closed.lines().empty());
 }
@@ -102,7 +102,7 @@ TEST(Playback, TheSameRequestPausesAndResumes) {
             resumed = true;
             EXPECT_GT(std::count(rig.ui.waits.begin(), rig.ui.waits.end(), 250.0), 0) << "paused, it sleeps until an event";
             const auto drawn = rig.lines().size();
-            rig.commands.Exec();
+            rig.commands.Run(Command::Exec);
             captions.push_back(rig.commands.State(Command::Exec).caption);
             EXPECT_EQ(rig.lines().size(), drawn) << "nothing was drawn while paused";
         }
@@ -124,7 +124,7 @@ TEST(Playback, CancellingDuringTheSecondOfThreeBranches) {
     rig.ui.onYield = [&] {
         if (clearedAt == 0 && rig.lines().size() == 5) {  // branch 1 took 3 lines, branch 2 is under way
             EXPECT_TRUE(rig.commands.State(Command::Cancel).enabled);
-            rig.commands.Cancel();
+            rig.commands.Run(Command::Cancel);
             clearedAt = rig.surface.ops.size();
         }
     };
@@ -277,27 +277,27 @@ TEST(TrackList, ViewAndDelete) {
     TrackListDialog().ClosedByUser();  // the list is shared by the thread's controls
     PlayRig rig;
     rig.dialogs.onTrackList = Choose("Road");
-    rig.commands.View();
+    rig.commands.Run(Command::View);
     EXPECT_EQ(rig.dialogs.listCaptions.back(), "Available Tracks");
     EXPECT_EQ(rig.control.TrackName(), "") << "viewing chooses nothing and the last choice was none";
 
     rig.prompts.answers = {msgbox::No};
-    rig.commands.Remove();
+    rig.commands.Run(Command::Remove);
     EXPECT_EQ(rig.prompts.calls.back().text, "Are you sure to delete the Track  ''Road'' ?");
     EXPECT_EQ(rig.prompts.calls.back().style, 292);
     EXPECT_EQ(rig.prompts.calls.back().title, "Delete Track");
     EXPECT_EQ(rig.control.TrackName(), "Road") << "No keeps the track and the name";
 
     rig.dialogs.onTrackList = [](frmList& list) { list.OK(std::nullopt); };
-    rig.commands.View();
+    rig.commands.Run(Command::View);
     EXPECT_EQ(rig.control.TrackName(), "Road") << "OK on a viewed list keeps the last choice";
 
     rig.dialogs.onTrackList = Choose("Road");
     rig.prompts.answers = {msgbox::Yes};
-    rig.commands.Remove();
+    rig.commands.Run(Command::Remove);
     EXPECT_EQ(rig.control.TrackName(), "");
     rig.dialogs.onTrackList = [](frmList& list) { list.ClosedByUser(); };
-    rig.commands.View();
+    rig.commands.Run(Command::View);
     EXPECT_EQ(rig.dialogs.listEntries.back(), std::vector<std::string>{"River"});
 }
 

@@ -26,7 +26,8 @@ struct StoreRig : FakePorts {
         return points;
     }
     ControlState s;
-    Menus menus{s};
+    RecordingCommands target;
+    Menus menus{s, windows, target};
     TrackStore store{s, ports, menus};
 };
 

@@ -146,7 +146,8 @@ TEST(SetScaleUnit, AnAutomaticUnitIsWrittenBack) {
     for (const auto& c : cases) {
         FakePorts fakes;
         ControlState s;
-        Menus menus(s);
+        RecordingCommands target;
+        Menus menus(s, fakes.windows, target);
         ScaleBuilder scale(s, fakes.ports, menus, [] {});
         s.MapStyle = 1;
         s.XAsDate = c.asDate;
