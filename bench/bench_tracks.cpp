@@ -111,7 +111,9 @@ struct LivePlayback {
     FakeDialogs dialogs;
     RecordingEvents events;
     SqliteEngine database;
-    ucTesmo control{Ports{surface, prompts, host, ui, clock, locale, dialogs, events, database}};
+    FakeWindowSystem windows;
+    FakeCommonDialogs common;
+    ucTesmo control{Ports{surface, prompts, host, ui, clock, locale, dialogs, events, database, windows, common}};
 };
 
 void BM_PlaybackDelay50(benchmark::State& state) {

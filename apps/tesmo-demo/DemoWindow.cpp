@@ -2,6 +2,7 @@
 
 #include <QDockWidget>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -11,6 +12,8 @@
 
 DemoWindow::DemoWindow() {
     setWindowTitle(tr("Tesmo demo"));
+    // The controls add their window menu next to it (Alt+Space opens it too).
+    menuBar()->addMenu(tr("&File"))->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     tabs_ = new QTabWidget(this);
     chartView_ = new ChartView(tabs_);
     mapView_ = new MapView(tabs_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMenu>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -45,6 +46,11 @@ public:
     // does nothing, and so does a command that is disabled at the moment. Errors of the
     // command are thrown as tesmo::Error.
     void systemCommand(int id);
+    // The window menu kept for a top-level window that holds (or held) a control on screen:
+    // the window's own items, then the control's commands, each with its id as
+    // QAction::data(). Alt+Space opens it, and so does a QMainWindow's menu bar. Null when no
+    // control ever used the window.
+    static QMenu* windowMenu(QWidget* window);
 
     QSize sizeHint() const override;
 

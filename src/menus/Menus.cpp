@@ -28,6 +28,10 @@ Menus::Menus(ControlState& state, WindowSystem& windows, CommandTarget& target)
             if (item.name) at(item.command) = {item.caption, item.enabled, false};
 }
 
+Menus::~Menus() {
+    ReleaseParent();
+}
+
 void Menus::AssignCaptions() {
     for (std::int32_t mode : {0, 1})
         for (const PopupItem& item : PopupItems(mode))

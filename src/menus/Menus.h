@@ -24,6 +24,10 @@ struct CommandState {
 class Menus {
 public:
     Menus(ControlState& state, WindowSystem& windows, CommandTarget& target);
+    // The registry never keeps a control that is gone.
+    ~Menus();
+    Menus(const Menus&) = delete;
+    Menus& operator=(const Menus&) = delete;
 
     const CommandState& State(Command command) const { return commands_[static_cast<std::size_t>(command)]; }
 

@@ -33,8 +33,10 @@ std::int64_t QtWindowSystem::SurfaceWindow() {
 int QtWindowSystem::ShowPopup(const PopupMenu& menu, float x, float y) {
     if (!surface_) return -1;
     ReentryGate::Scope scope(gate_);
-    // Without a parent: the control may be deleted while its menu is open.
+    // Without a parent: the control may be deleted while its menu is open; the menu then
+    // closes with it.
     QMenu popup;
+    QObject::connect(surface_, &QObject::destroyed, &popup, &QMenu::close);
     popup.setObjectName(QString::fromStdString(menu.name));
     for (std::size_t i = 0; i < menu.items.size(); ++i) {
         const PopupMenu::Item& item = menu.items[i];
@@ -50,9 +52,12 @@ int QtWindowSystem::ShowPopup(const PopupMenu& menu, float x, float y) {
         action->setData(static_cast<int>(i));
         if (static_cast<int>(i) == menu.defaultItem) popup.setDefaultAction(action);
     }
+    // Also an item triggered from code while the menu is open counts as picked.
+    QAction* picked = nullptr;
+    QObject::connect(&popup, &QMenu::triggered, [&picked](QAction* action) { picked = action; });
     const int border = drawing_.borderPixels();
     const QPoint at(static_cast<int>(std::lround(x / pixelX_)) + border, static_cast<int>(std::lround(y / pixelY_)) + border);
-    QAction* picked = popup.exec(surface_->mapToGlobal(at));
+    if (QAction* chosen = popup.exec(surface_->mapToGlobal(at))) picked = chosen;
     return picked ? picked->data().toInt() : -1;
 }
 

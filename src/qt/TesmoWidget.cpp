@@ -9,6 +9,7 @@
 #include "qt/ControlHost.h"
 #include "qt/PointerCodes.h"
 #include "qt/QtPicture.h"
+#include "qt/WindowMenus.h"
 #include "tesmo/Error.h"
 
 namespace tesmo {
@@ -72,6 +73,11 @@ QString TesmoWidget::defaultAppFolder() {
 
 void TesmoWidget::systemCommand(int id) {
     if (!designMode()) Commands(host_->control()).DispatchSystemCommand(id);
+}
+
+QMenu* TesmoWidget::windowMenu(QWidget* window) {
+    const WindowMenu* menu = WindowMenu::Of(window, false);
+    return menu ? menu->menu() : nullptr;
 }
 
 QSize TesmoWidget::sizeHint() const {

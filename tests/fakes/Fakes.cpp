@@ -119,7 +119,7 @@ void RecordingEvents::ChangeScaleSetting(bool Redraw) {
 }
 
 FakeWindowSystem::Item* FakeWindowSystem::item(std::int64_t window, std::int32_t id) {
-    for (Item& i : menus[window])
+    for (Item& i : shared->menus[window])
         if (i.id == id) return &i;
     return nullptr;
 }
@@ -130,11 +130,11 @@ int FakeWindowSystem::ShowPopup(const PopupMenu& menu, float, float) {
 }
 
 void FakeWindowSystem::ResetMenu(std::int64_t window) {
-    if (window != 0) menus[window].clear();
+    if (window != 0) shared->menus[window].clear();
 }
 
 void FakeWindowSystem::AddMenuItem(std::int64_t window, std::int32_t id, const std::string& caption, bool rule) {
-    if (window != 0) menus[window].push_back({id, caption, rule});
+    if (window != 0) shared->menus[window].push_back({id, caption, rule});
 }
 
 void FakeWindowSystem::EnableMenuItem(std::int64_t window, std::int32_t id, bool enabled) {
@@ -155,7 +155,7 @@ void FakeWindowSystem::SetMenuItemCaption(std::int64_t window, std::int32_t id, 
 }
 
 std::int64_t FakeWindowSystem::InstallHook(std::int64_t window) {
-    hooked[window] = true;
+    shared->hooked[window] = true;
     return 77;
 }
 

@@ -200,8 +200,9 @@ public:
     void ChangeScaleSetting(bool Redraw) override;
 };
 
-// Window menus kept as lists of items, hooks and stay-on-top bands as flags; the pop-up
-// menus shown are recorded and answered by `pick` (by default nothing is picked).
+// Window menus kept as lists of items, hooks and stay-on-top bands as flags, in a state that
+// controls in the same windows share; the pop-up menus shown are recorded and answered by
+// `pick` (by default nothing is picked).
 class FakeWindowSystem : public WindowSystem {
 public:
     struct Item {
@@ -211,10 +212,13 @@ public:
         bool enabled = true;
         bool checked = false;
     };
+    struct Windows {
+        std::map<std::int64_t, std::vector<Item>> menus;  // the items added after the window's own
+        std::map<std::int64_t, bool> hooked, topmost;
+    };
     std::int64_t parent = 0;
     std::int64_t surfaceWindow = 4242;
-    std::map<std::int64_t, std::vector<Item>> menus;  // the items added after the window's own
-    std::map<std::int64_t, bool> hooked, topmost;
+    std::shared_ptr<Windows> shared = std::make_shared<Windows>();
     std::vector<PopupMenu> popups;
     std::function<int(const PopupMenu&)> pick = [](const PopupMenu&) { return -1; };
 
@@ -231,8 +235,8 @@ public:
     void CheckMenuItem(std::int64_t window, std::int32_t id, bool checked) override;
     void SetMenuItemCaption(std::int64_t window, std::int32_t id, const std::string& caption) override;
     std::int64_t InstallHook(std::int64_t window) override;
-    void RemoveHook(std::int64_t window, std::int64_t) override { hooked[window] = false; }
-    void SetTopmostWindow(std::int64_t window, bool on) override { topmost[window] = on; }
+    void RemoveHook(std::int64_t window, std::int64_t) override { shared->hooked[window] = false; }
+    void SetTopmostWindow(std::int64_t window, bool on) override { shared->topmost[window] = on; }
 };
 
 // A colour dialog that records its titles and answers `answer`.

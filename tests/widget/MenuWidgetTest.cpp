@@ -1,0 +1,154 @@
+// The pop-up menus and the window menu offscreen: opened with the mouse and the keyboard,
+// picked, and torn down in the middle.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+
+#include "tesmo/TesmoWidget.h"
+
+namespace tesmo {
+namespace {
+
+// Runs `action` on the next pop-up menu on screen while it lives (polling, whatever event
+// loop shows the menu).
+class OnPopup {
+public:
+    explicit OnPopup(std::function<void(QMenu*)> action) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, action] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu || !menu->isVisible()) return;
+            poll_.stop();
+            action(menu);
+        });
+        poll_.start(5);
+    }
+
+private:
+    QTimer poll_;
+};
+
+QStringList Names(const QMenu* menu) {
+    QStringList names;
+    for (const QAction* a : menu->actions()) names << (a->isSeparator() ? "|" : a->objectName());
+    return names;
+}
+
+QAction* Named(const QMenu* menu, const QString& name) {
+    for (QAction* a : menu->actions())
+        if (a->objectName() == name) return a;
+    return nullptr;
+}
+
+TEST(MenuWidget, ARightClickOpensTheModesMenuAndAPickRunsItsCommand) {
+    TesmoWidget w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QStringList names;
+    QString defaultName, caption;
+    OnPopup map([&](QMenu* menu) {
+        EXPECT_EQ(menu->objectName(), "mnuPopup1");
+        names = Names(menu);
+        defaultName = menu->defaultAction() ? menu->defaultAction()->objectName() : QString();
+        caption = Named(menu, "mnuXYStyle")->text();
+        Named(menu, "mnuXYStyle")->trigger();
+        menu->close();
+    });
+    QTest::mouseClick(w.surface(), Qt::RightButton, {}, QPoint(30, 30));
+    EXPECT_EQ(names, (QStringList{"mnuView", "|", "mnuExec", "mnuTrackcolor", "mnuCancel", "mnuPicture", "|",
+                                  "mnuClear1", "mnuClearPic", "mnuRemove", "|", "mnuLineDraw", "mnuPointDraw",
+                                  "mnuCommit", "|", "mnuTopmost1", "|", "mnuXYStyle"}));
+    EXPECT_EQ(defaultName, "mnuExec");
+    EXPECT_EQ(caption, "Switch to Coordinate System mode");
+    EXPECT_EQ(w.control().MapStyle(), enMapStyle::ScaleSystem);
+
+    QTest::mouseClick(w.surface(), Qt::RightButton, Qt::ShiftModifier, QPoint(30, 30));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "Shift held: no menu";
+    QMenu* chart = nullptr;
+    OnPopup chartMenu([&](QMenu* menu) {
+        EXPECT_EQ(menu->objectName(), "mnuPopup2");
+        chart = menu;
+        menu->close();
+    });
+    QTest::mouseClick(&w, Qt::RightButton, {}, QPoint(0, 10));  // the margin
+    EXPECT_NE(chart, nullptr);
+}
+
+TEST(MenuWidget, TheWindowMenuOfAMainWindowAndAlwaysOnTop) {
+    QMainWindow main;
+    main.menuBar()->addMenu(QStringLiteral("File"));
+    auto* w = new TesmoWidget;
+    main.setCentralWidget(w);
+    EXPECT_EQ(TesmoWidget::windowMenu(&main), nullptr) << "not before the control is on screen";
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QMenu* menu = TesmoWidget::windowMenu(&main);
+    ASSERT_NE(menu, nullptr);
+    QList<int> ids;
+    QStringList own;
+    for (const QAction* a : menu->actions()) {
+        if (a->data().isValid())
+            ids << a->data().toInt();
+        else if (!a->isSeparator())
+            own << a->text();
+    }
+    EXPECT_EQ(own, (QStringList{"Restore", "Minimize", "Maximize", "Close"}));
+    EXPECT_EQ(ids, (QList<int>{1100, 1101, 1102, 1103, 1104, 1105, 1106, 1107, 1108, 1109, 1114, 1111}));
+    EXPECT_TRUE(main.menuBar()->actions().contains(menu->menuAction()));
+
+    QTest::keyClick(&main, Qt::Key_Space, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), menu) << "Alt+Space opens it";
+    menu->close();
+
+    QAction* topmost = nullptr;
+    for (QAction* a : menu->actions())
+        if (a->data().toInt() == 1114) topmost = a;
+    ASSERT_NE(topmost, nullptr);
+    topmost->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(main.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(main.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(main.isVisible()) << "the change does not hide the window";
+    EXPECT_TRUE(topmost->isChecked());
+    bool popupChecked = false;
+    OnPopup topmostMark([&](QMenu* popup) {
+        popupChecked = Named(popup, "mnuTopmost1")->isChecked();
+        popup->close();
+    });
+    QTest::mouseClick(w->surface(), Qt::RightButton, {}, QPoint(30, 30));
+    EXPECT_TRUE(popupChecked);
+    w->systemCommand(1114);
+    EXPECT_FALSE(main.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(topmost->isChecked());
+
+    delete w;  // the window goes on as a plain window; its added items do nothing
+    topmost->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(main.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+TEST(MenuWidget, DeletedWhileItsMenuIsOpenOrWithItsWindow) {
+    auto* window = new QWidget;
+    auto* w = new TesmoWidget(window);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    OnPopup deleting([w](QMenu*) { delete w; });
+    QTest::mouseClick(w->surface(), Qt::RightButton, {}, QPoint(30, 30));
+    delete window;
+
+    auto* other = new QWidget;
+    new TesmoWidget(other);
+    other->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(other));
+    delete other;
+}
+
+}  // namespace
+}  // namespace tesmo
