@@ -112,6 +112,7 @@ void Container::EnterDesignMode() {
     ControlState& s = c_.d->s;
     // A track being created is dropped with the connection, never half kept.
     c_.d->creation.DropOpenTrack();
+    c_.d->creation.Disarm();
     c_.d->menus.DetachParent(s.ParentWindow);
     c_.d->menus.ReleaseParent();
     s.Points.reset();
@@ -139,7 +140,6 @@ void Container::Terminate() {
     d.creation.DropOpenTrack();
     Independent([&] { d.ports.dialogs.UnloadAll(); });
     Independent([&] { d.store.CloseDatabase(); });
-    // The window keeps the items added to its menu; they reach no control any more.
     Independent([&] { d.menus.ReleaseParent(); });
     s.Points.reset();
 }

@@ -74,12 +74,14 @@ void Menus::RefreshPlaybackCommands() {
     if (!s_.EnableMenu) return;
     if (!s_.Drawing) {
         at(Command::Exec).caption = "Execute Track drawing";
-        windows_.SetMenuItemCaption(s_.ParentWindow, kExecId, "Execute Track drawing...");
+        windows_.SetMenuItemCaption(MenuWindow(), kExecId, "Execute Track drawing...");
     } else if (!s_.Paused) {
         SetExecCaption("Abort drawing in progress");
     }
-    for (Command c : {Command::View, Command::Remove, Command::LineDraw, Command::PointDraw, Command::XYStyle})
-        Enable(c, !s_.Drawing);
+    // The track commands stay greyed while the database cannot be used.
+    for (Command c : {Command::View, Command::Remove, Command::LineDraw, Command::PointDraw})
+        Enable(c, !s_.Drawing && !s_.DbFailed);
+    Enable(Command::XYStyle, !s_.Drawing);
     Enable(Command::Cancel, s_.Drawing);
 }
 
@@ -96,7 +98,7 @@ void Menus::EnableTrackCommands() {
 
 void Menus::SetExecCaption(const std::string& caption) {
     at(Command::Exec).caption = caption;
-    windows_.SetMenuItemCaption(s_.ParentWindow, kExecId, caption);
+    windows_.SetMenuItemCaption(MenuWindow(), kExecId, caption);
 }
 
 void Menus::ShowCreation(bool creating) {
@@ -127,7 +129,7 @@ void Menus::ShowPopup(float x, float y) {
 
 void Menus::Enable(Command command, bool enabled) {
     at(command).enabled = enabled;
-    if (const std::int32_t id = SystemIdOf(command)) windows_.EnableMenuItem(s_.ParentWindow, id, enabled);
+    if (const std::int32_t id = SystemIdOf(command)) windows_.EnableMenuItem(MenuWindow(), id, enabled);
 }
 
 void Menus::MirrorStates(std::int64_t parent, std::int32_t mode) {
@@ -136,6 +138,7 @@ void Menus::MirrorStates(std::int64_t parent, std::int32_t mode) {
         windows_.EnableMenuItem(parent, item.id, State(item.command).enabled);
     }
     windows_.CheckMenuItem(parent, kTopmostId, s_.Topmost);
+    if (s_.Drawing) windows_.SetMenuItemCaption(parent, kExecId, State(Command::Exec).caption);
 }
 
 void Menus::RebuildSystemMenu(std::int64_t parent, std::int32_t mode) {
@@ -145,6 +148,10 @@ void Menus::RebuildSystemMenu(std::int64_t parent, std::int32_t mode) {
     // The items come in enabled; a command greyed before (a creation under way, say) stays so.
     MirrorStates(parent, mode);
     HookParent(parent);
+}
+
+std::int64_t Menus::MenuWindow() {
+    return Owns(s_.ParentWindow) ? s_.ParentWindow : 0;
 }
 
 bool Menus::Owns(std::int64_t parent) {
@@ -157,8 +164,12 @@ void Menus::HookParent(std::int64_t parent) {
     if (parent == 0) return;
     auto& registry = WindowRegistry();
     if (!registry) registry = std::make_shared<clsControls>();
-    // A window found anew (the control moved) is registered before it is hooked.
-    if (!Owns(parent)) registry->Add(windows_.SurfaceWindow(), parent, windows_);
+    // A window found anew (the control moved) is registered before it is hooked, and the
+    // windows the control left keep nothing of it.
+    if (!Owns(parent)) {
+        LeaveWindowsBut(parent, true);
+        registry->Add(windows_.SurfaceWindow(), parent, windows_);
+    }
     registry->Item(KeyOf(parent))->DefWndProc = windows_.InstallHook(parent);
     registry->SetTarget(windows_.SurfaceWindow(), &target_);
 }
@@ -182,7 +193,7 @@ void Menus::ToggleTopmost(std::int64_t window) {
     s_.Topmost = !s_.Topmost;
     at(Command::Topmost1).checked = at(Command::Topmost2).checked = s_.Topmost;
     if (window >= 1 && window != s_.ParentWindow) s_.ParentWindow = window;
-    windows_.CheckMenuItem(s_.ParentWindow, kTopmostId, s_.Topmost);
+    windows_.CheckMenuItem(MenuWindow(), kTopmostId, s_.Topmost);
     const auto registry = WindowRegistry();
     if (!registry) return;
     // Each window takes the band its own check mark says: first out, then in.
@@ -193,18 +204,26 @@ void Menus::ToggleTopmost(std::int64_t window) {
 }
 
 void Menus::ReleaseParent() {
+    // The windows keep the items added to their menus; they reach no control any more.
+    LeaveWindowsBut(0, false);
     auto& registry = WindowRegistry();
     if (!registry) return;
+    registry->SetTarget(windows_.SurfaceWindow(), nullptr);
+    if (registry->Count() == 0) registry.reset();
+}
+
+void Menus::LeaveWindowsBut(std::int64_t kept, bool resetMenus) {
+    const auto& registry = WindowRegistry();
+    if (!registry) return;
     const std::int64_t surface = windows_.SurfaceWindow();
-    std::vector<tyControl> own;
+    std::vector<tyControl> left;
     for (const tyControl* record : registry->Records())
-        if (record->hWnd == surface) own.push_back(*record);
-    for (const tyControl& record : own) {
+        if (record->hWnd == surface && record->Parent_hwnd != kept) left.push_back(*record);
+    for (const tyControl& record : left) {
         if (record.DefWndProc != 0) windows_.RemoveHook(record.Parent_hwnd, record.DefWndProc);
+        if (resetMenus) windows_.ResetMenu(record.Parent_hwnd);
         registry->Remove(KeyOf(record.Parent_hwnd));
     }
-    registry->SetTarget(surface, nullptr);
-    if (registry->Count() == 0) registry.reset();
 }
 
 }  // namespace tesmo

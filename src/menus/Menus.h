@@ -75,6 +75,12 @@ private:
     void MirrorStates(std::int64_t parent, std::int32_t mode);
     // True when this control registered the window last.
     bool Owns(std::int64_t parent);
+    // The window whose menu mirrors this control's commands: ParentWindow while the control
+    // owns it, else none (another control registered it since).
+    std::int64_t MenuWindow();
+    // Unhooks and unregisters the windows of this control but `kept`, giving them back their
+    // own menus when asked.
+    void LeaveWindowsBut(std::int64_t kept, bool resetMenus);
 
     ControlState& s_;
     WindowSystem& windows_;

@@ -41,6 +41,16 @@ TEST(WindowMenu, ItemsInOrderWithTheirRulesForEachMode) {
     for (const auto& i : map) rules += i.rule ? 'R' : '-';
     EXPECT_EQ(rules, "RR--R--R--RR");
     EXPECT_EQ(map[4].caption, "Clear all tracks");
+    // Every window-menu item but About... is the pop-up item of its id, in both modes.
+    for (std::int32_t mode : {0, 1}) {
+        for (const SystemItem& item : SystemItems(mode)) {
+            const auto popup = PopupItems(mode);
+            const bool paired = std::any_of(popup.begin(), popup.end(), [&](const PopupItem& p) {
+                return p.systemId == item.id && p.command == item.command;
+            });
+            EXPECT_EQ(paired, item.id != 1100) << item.id;
+        }
+    }
     EXPECT_EQ(map[2].caption, "Execute Track drawing...");
     EXPECT_FALSE(rig.enabled(1103)) << "nothing to cancel";
     EXPECT_FALSE(rig.enabled(1109)) << "nothing to commit";
@@ -77,6 +87,7 @@ TEST(WindowMenu, PairedWithThePopUpThroughAPlaybackAndAnUnusableDatabase) {
 
     const std::string folder = NewFolder();
     MenuRig missing(9, 5, nullptr, folder);
+    missing.control.setFlagExit(true);  // refreshes the playback commands
     for (Command c : {Command::Exec, Command::View, Command::Cancel, Command::Remove, Command::LineDraw,
                       Command::PointDraw})
         EXPECT_FALSE(missing.commands.State(c).enabled);
@@ -93,6 +104,10 @@ TEST(WindowMenu, PairedWithThePopUpThroughAPlaybackAndAnUnusableDatabase) {
 TEST(WindowMenu, TheLastControlRegisteredOwnsTheWindow) {
     MenuRig first(7, 1);
     MenuRig second(7, 2, first.windows.shared);
+    first.control.setDelay(5);
+    first.ui.onYield = [&] { EXPECT_TRUE(second.enabled(1101)) << "the first control's playback is not the window's"; };
+    ASSERT_TRUE(first.control.DrawTrack("River"));
+    first.ui.onYield = nullptr;
     ASSERT_TRUE(WindowRegistry());
     EXPECT_EQ(WindowRegistry()->Count(), 1);
     EXPECT_EQ(WindowRegistry()->Item(KeyOf(7))->hWnd, 2);
@@ -113,6 +128,29 @@ TEST(WindowMenu, TheLastControlRegisteredOwnsTheWindow) {
     EXPECT_FALSE(WindowRegistry()) << "released with the last record";
     SharedWindowProc(7, 1100);  // a window whose controls are gone
     EXPECT_EQ(second.dialogs.aboutShown, 1);
+}
+
+TEST(WindowMenu, AControlMovedOrPutInDesignModeLeavesNothingBehind) {
+    MenuRig rig(7, 1);
+    rig.windows.parent = 8;
+    rig.control.setMapStyle(enMapStyle::ScaleSystem);
+    EXPECT_TRUE(rig.idsOf(7).empty()) << "the window it left";
+    EXPECT_FALSE(rig.windows.shared->hooked[7]);
+    EXPECT_EQ(rig.idsOf(8).size(), 5u);
+    EXPECT_EQ(WindowRegistry()->Count(), 1);
+
+    MenuRig creating(9, 2);
+    creating.prompts.answers = {msgbox::Yes};
+    creating.prompts.inputs = {"New"};
+    creating.commands.Run(Command::PointDraw);
+    creating.container().MouseUp(1, 0, 5, 5);
+    creating.host.userMode = false;
+    creating.container().EnterDesignMode();
+    creating.host.userMode = true;
+    creating.container().StartRunTime();
+    EXPECT_TRUE(creating.commands.State(Command::Exec).enabled);
+    EXPECT_FALSE(creating.commands.State(Command::Commit).enabled);
+    EXPECT_FALSE(creating.windows.item(9, 1109)->enabled);
 }
 
 TEST(WindowMenu, AlwaysOnTopFollowsEachWindowsOwnCheckMark) {
@@ -166,8 +204,13 @@ TEST(PopupMenu, ARightReleaseOpensTheModesMenuAndRunsThePick) {
     rig.windows.pick = [](const PopupMenu&) { return 0; };
     rig.control.setMapStyle(enMapStyle::ScaleSystem);
     rig.container().MouseUp(2, 0, 10, 10);
-    EXPECT_EQ(rig.windows.popups.back().name, "mnuPopup2");
-    EXPECT_EQ(rig.windows.popups.back().defaultItem, -1);
+    const PopupMenu& chart = rig.windows.popups.back();
+    EXPECT_EQ(chart.name, "mnuPopup2");
+    EXPECT_EQ(chart.defaultItem, -1);
+    std::vector<std::string> captions;
+    for (const auto& i : chart.items) captions.push_back(i.name.empty() ? "|" : i.caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Coordinate System settings", "Clear Chart", "|", "Always on top", "|",
+                                                  "Switch to Map mode"}));
     EXPECT_EQ(rig.prompts.calls.back().style, 16) << "Coordinate System settings: its error is shown";
 }
 

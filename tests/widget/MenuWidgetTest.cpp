@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QColorDialog>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,6 +80,35 @@ TEST(MenuWidget, ARightClickOpensTheModesMenuAndAPickRunsItsCommand) {
     });
     QTest::mouseClick(&w, Qt::RightButton, {}, QPoint(0, 10));  // the margin
     EXPECT_NE(chart, nullptr);
+}
+
+TEST(MenuWidget, TheDrawingColourIsChosenInTheColourDialog) {
+    TesmoWidget w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    for (const bool accept : {true, false}) {
+        OnPopup pick([](QMenu* menu) {
+            Named(menu, "mnuTrackcolor")->trigger();
+            menu->close();
+        });
+        QString title;
+        QColor start;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            answer.stop();
+            title = dialog->windowTitle();
+            start = dialog->currentColor();
+            dialog->setCurrentColor(QColor(0x12, 0x34, 0x56));
+            accept ? dialog->accept() : dialog->reject();
+        });
+        answer.start(5);
+        QTest::mouseClick(w.surface(), Qt::RightButton, {}, QPoint(30, 30));
+        EXPECT_EQ(title, "Choose the drawing color");
+        EXPECT_EQ(start, accept ? QColor(0, 0, 0xFF) : QColor(0x12, 0x34, 0x56));
+        EXPECT_EQ(w.control().TrackColor(), 0x563412) << "cancelled: unchanged";
+    }
 }
 
 TEST(MenuWidget, TheWindowMenuOfAMainWindowAndAlwaysOnTop) {
