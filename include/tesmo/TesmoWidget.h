@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMenu>
+#include <QSettings>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -35,6 +36,15 @@ public:
     static Picture pictureFromImage(const QImage& image);
     // Loads a picture file (BMP, JPEG, GIF, PNG...); throws tesmo::Error 481 when it cannot.
     static Picture loadPicture(const QString& path);
+
+    // The control's settings in a QSettings store, each under its own name in the store's
+    // current group (so that beginGroup() keeps several controls apart). In an INI file the
+    // values are plain text: numbers, true / false and texts as they are, the picture as the
+    // Base64 text of a PNG image and the font as "Name|size|bold|italic|underline|strikeout"
+    // with only the styles it has. A value equal to its default is left out. Reading loads
+    // what it can and keeps the rest.
+    void writeProperties(QSettings& settings) const;
+    void readProperties(QSettings& settings);
 
     // The folder where controls created afterwards look for their track database, instead
     // of the folder of the Tesmo library (for hosts whose library folder is read-only).

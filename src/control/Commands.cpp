@@ -1,6 +1,7 @@
 #include "control/Commands.h"
 
 #include "control/ControlImpl.h"
+#include "support/Pickers.h"
 #include "tesmo/Error.h"
 
 namespace tesmo {
@@ -16,7 +17,7 @@ void Commands::Run(Command command, std::int64_t window) {
         case Command::View: d.list.View(); break;
         case Command::Exec: d.playback.ExecuteTrack(true); break;
         case Command::TrackColor: {
-            const std::int32_t color = d.ports.common.ShowColorDialog(d.s.TrackColor, "Choose the drawing color");
+            const std::int32_t color = ShowColorDialog(d.ports.common, d.s.TrackColor, "Choose the drawing color");
             // The setting changes without telling the container: it is saved when the container next saves.
             if (color > -1) d.s.TrackColor = color;
             break;
@@ -35,10 +36,42 @@ void Commands::Run(Command command, std::int64_t window) {
         case Command::MapStyle: SwitchMode(0); break;
         case Command::EditScale: c_.EditScaleSetting(1, ""); break;
         case Command::About: c_.About(); break;
-        case Command::Picture:   // Set Picture... and Remove Picture have no command yet
-        case Command::ClearPic:
+        case Command::Picture: SetPicture(); break;
+        case Command::ClearPic: RemovePicture(); break;
         case Command::Count: break;
     }
+}
+
+void Commands::SetPicture() {
+    auto& d = *c_.d;
+    OpenFileRequest request;
+    using namespace std::string_literals;
+    request.filter =
+        "Bitmap (*.bmp)\0*.bmp\0Immagini JPEG (*.jpg)\0*.jpg\0Immagini GIF (*.gif)\0*.gif\0Metafile (*.wmf)\0*.wmf\0\0"s;
+    request.title = "Choose image file";
+    request.fileName = "*.bmp";
+    request.mustExist = true;
+    const std::string path = ShowOpenFileDialog(d.ports.common, request).front();
+    if (path.empty()) return;
+    if (FileExists(path)) {
+        try {
+            // Kept by the control too, so that its settings save the picture it shows.
+            c_.setPicture(d.ports.common.LoadPicture(path));
+        } catch (const Error& e) {
+            // The picture shown stays.
+            d.ports.prompts.MsgBox(path + "\r\rThe file can't be shown as a picture: " + e.description(),
+                                   msgbox::Critical, "");
+        }
+    }
+    // The track being played starts again over the new picture.
+    d.playback.Replay();
+}
+
+void Commands::RemovePicture() {
+    auto& d = *c_.d;
+    if (d.ports.prompts.MsgBox("Do you want to clear the current picture ?", msgbox::Question | msgbox::YesNo, "") ==
+        msgbox::Yes)
+        c_.setPicture({});
 }
 
 void Commands::DispatchSystemCommand(std::int32_t id) {

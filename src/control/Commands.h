@@ -22,6 +22,10 @@ public:
 
 private:
     void SwitchMode(std::int32_t mode);
+    // "Set Picture...": a picture file chosen by the user under the drawing.
+    void SetPicture();
+    // "Remove Picture", once the user confirms.
+    void RemovePicture();
 
     ucTesmo& c_;
 };

@@ -1,6 +1,7 @@
 #include "control/Container.h"
 
 #include "control/ControlImpl.h"
+#include "control/Independent.h"
 #include "core/Layout.h"
 #include "core/LocaleDetection.h"
 #include "scale/Mapping.h"
@@ -9,18 +10,6 @@
 #include "tesmo/Error.h"
 
 namespace tesmo {
-namespace {
-
-// Runs one step of a sequence that must go on whatever the step does.
-template <typename Step>
-void Independent(Step&& step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
-}
-
-}  // namespace
 
 void Container::Initialize() {
     auto& d = *c_.d;
@@ -102,7 +91,8 @@ void Container::StartRunTime() {
     const Surface& surface = d.ports.surface;
     if (d.s.MapStyle == 0) {
         Independent([&] { ComputeMapping(d.s, surface.ScaleWidth(), surface.ScaleHeight()); });
-        d.store.OpenDatabase();
+        // Once a run: settings loaded after the start find the database as the start left it.
+        if (!d.s.DbTried) d.store.OpenDatabase();
     } else {
         ComputeMappingLenient(d.s, surface.ScaleWidth(), surface.ScaleHeight());
     }

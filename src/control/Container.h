@@ -4,6 +4,8 @@
 
 namespace tesmo {
 
+class PropertyBag;
+
 // What the container that hosts a control calls on it: start-up, fresh settings, the
 // run-time preparation of a loaded control, layout, showing and shutdown.
 class Container {
@@ -17,6 +19,10 @@ public:
     void InitProperties();
     // What a control loaded at run time does last: creates its points and prepares its mode.
     void StartRunTime();
+    // Loads stored settings (at run time StartRunTime follows; the control is not left
+    // stopped), and stores them. A value that cannot be read or applied is skipped.
+    void ReadProperties(PropertyBag& bag);
+    void WriteProperties(PropertyBag& bag);
     // Undoes StartRunTime, for a control that turns out to be placed in a form designer:
     // it then holds no points and no database connection, as a newly placed control.
     void EnterDesignMode();

@@ -1,5 +1,7 @@
 #include "core/ControlCore.h"
 
+#include <algorithm>
+
 #include "core/ControlState.h"
 #include "surface/Ports.h"
 
@@ -16,8 +18,10 @@ void PrintTitle(ControlState& s, const Ports& ports) {
 }
 
 void WaitDelay(ControlState& s, const Ports& ports) {
+    // A stored Delay is loaded as it was: only what a wait can take reaches the clock.
+    const double delay = s.Delay > 0 ? std::min<double>(s.Delay, kLongestWaitMs) : 0.0;
     const double start = ports.clock.NowMs();
-    const double deadline = start + s.Delay;
+    const double deadline = start + delay;
     for (;;) {
         ports.ui.Yield();
         if (s.FlagExit || ports.clock.NowMs() >= deadline) return;

@@ -91,6 +91,8 @@ struct ControlState {
     std::string PreviousTrackName;
     // A playback is under way, from the loading of its first branch to the end of its last.
     bool PlaybackBusy = false;
+    // The running playback is to start again from its first branch (over a new picture).
+    bool ReplayRequested = false;
 
     // The track being created with the mouse: its mode, name and branch, the ordinal of
     // the last point written and the last point recorded by step.

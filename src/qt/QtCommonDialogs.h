@@ -8,13 +8,15 @@
 
 namespace tesmo {
 
-// The colour dialog over the control's window.
+// The colour and open-file dialogs over the control's window, and picture files.
 class QtCommonDialogs : public CommonDialogs {
 public:
     QtCommonDialogs(QWidget* owner, ReentryGate& gate) : owner_(owner), gate_(gate) {}
     void detach() { owner_ = nullptr; }
 
     std::int32_t ShowColorDialog(std::int32_t initial, const std::string& title) override;
+    std::vector<std::string> ShowOpenFileDialog(OpenFileDialogSetup& setup) override;
+    tesmo::Picture LoadPicture(const std::string& path) override;
 
 private:
     QPointer<QWidget> owner_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 #include "tesmo/Picture.h"
 
@@ -22,5 +23,11 @@ public:
 private:
     QImage image_;
 };
+
+// The picture in a file; throws tesmo::Error 481 with the reason when Qt cannot decode it or
+// it is too large to hold.
+Picture LoadPictureFile(const QString& path);
+// The picture of an image ("" for a null image).
+Picture PictureOfImage(const QImage& image);
 
 }  // namespace tesmo

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -48,8 +49,8 @@ void QtUiLoop::Yield() {
 }
 
 void QtUiLoop::WaitUntil(double deadlineMs) {
-    const double remaining = deadlineMs - clock_.NowMs();
-    if (remaining <= 0) return;
+    const double remaining = std::min(deadlineMs - clock_.NowMs(), 2147483647.0);
+    if (!(remaining > 0)) return;
     if (detached_) return;
     ReentryGate::Scope scope(gate_);
     QTimer wake;

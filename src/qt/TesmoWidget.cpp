@@ -1,6 +1,5 @@
 #include "tesmo/TesmoWidget.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 
 #include "control/Commands.h"
@@ -9,6 +8,7 @@
 #include "qt/ControlHost.h"
 #include "qt/PointerCodes.h"
 #include "qt/QtPicture.h"
+#include "qt/QtPropertyBag.h"
 #include "qt/WindowMenus.h"
 #include "tesmo/Error.h"
 
@@ -52,15 +52,11 @@ bool TesmoWidget::designMode() const {
 }
 
 Picture TesmoWidget::pictureFromImage(const QImage& image) {
-    if (image.isNull()) return {};
-    return Picture(std::make_shared<QtPicture>(image.convertToFormat(QImage::Format_RGB32)));
+    return PictureOfImage(image);
 }
 
 Picture TesmoWidget::loadPicture(const QString& path) {
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    if (image.isNull()) throw Error(481, "Invalid picture: " + reader.errorString().toStdString());
-    return pictureFromImage(image);
+    return LoadPictureFile(path);
 }
 
 void TesmoWidget::setDefaultAppFolder(const QString& folder) {
@@ -73,6 +69,16 @@ QString TesmoWidget::defaultAppFolder() {
 
 void TesmoWidget::systemCommand(int id) {
     if (!designMode()) Commands(host_->control()).DispatchSystemCommand(id);
+}
+
+void TesmoWidget::writeProperties(QSettings& settings) const {
+    QtPropertyBag bag(settings);
+    Container(host_->control()).WriteProperties(bag);
+}
+
+void TesmoWidget::readProperties(QSettings& settings) {
+    QtPropertyBag bag(settings);
+    Container(host_->control()).ReadProperties(bag);
 }
 
 QMenu* TesmoWidget::windowMenu(QWidget* window) {

@@ -120,8 +120,9 @@ PathAnimation::Outcome PathAnimation::DrawSegment(double x1, double y1, double x
     Surface& surface = ports_.surface;
     const auto X1 = static_cast<float>(x1), Y1 = static_cast<float>(y1);
     const auto X2 = static_cast<float>(x2), Y2 = static_cast<float>(y2);
-    // A zero step would never reach the end of the segment: draw it whole instead.
-    if (s_.Delay == 0 || s_.BaseStep == 0) {
+    // A step that is not a positive number (0, or loaded as stored) would never reach the
+    // end of the segment: draw it whole instead.
+    if (!(s_.Delay > 0) || !(s_.BaseStep > 0) || !std::isfinite(s_.BaseStep)) {
         surface.Line(X1, Y1, X2, Y2, color);
         return Outcome::Done;
     }

@@ -58,23 +58,34 @@ bool Playback::ExecuteTrack(bool choose) {
         }
     } busy(s_, menus_);
     bool result = false;
-    bool cancel = false;
     // The playback keeps its track when a request made meanwhile changes TrackName.
     const std::string name = s_.TrackName;
-    const int count = store_.CountBranches(name);
-    for (int branch = 1; branch <= count; ++branch) {
-        if (!store_.LoadBranch(name, static_cast<std::int16_t>(branch))) continue;
-        const std::uint64_t loaded = s_.PathGeneration;
-        ports_.events.StartDrawing(cancel);
-        ports_.ui.Yield();
-        if (cancel) return result;
-        // A drawing made meanwhile (by the host's handler, say) took the branch's place.
-        if (s_.PathGeneration != loaded && !store_.LoadBranch(name, static_cast<std::int16_t>(branch))) continue;
-        s_.BranchCount = static_cast<std::int16_t>(count);
-        s_.BranchIndex = static_cast<std::int16_t>(branch);
-        result = path_.DrawPath();
-    }
+    do {
+        s_.ReplayRequested = false;
+        bool cancel = false;
+        const int count = store_.CountBranches(name);
+        for (int branch = 1; branch <= count && !s_.ReplayRequested; ++branch) {
+            if (!store_.LoadBranch(name, static_cast<std::int16_t>(branch))) continue;
+            if (s_.ReplayRequested) break;
+            const std::uint64_t loaded = s_.PathGeneration;
+            ports_.events.StartDrawing(cancel);
+            ports_.ui.Yield();
+            if (cancel) return result;
+            // A drawing made meanwhile (by the host's handler, say) took the branch's place.
+            if (s_.PathGeneration != loaded && !store_.LoadBranch(name, static_cast<std::int16_t>(branch))) continue;
+            s_.BranchCount = static_cast<std::int16_t>(count);
+            s_.BranchIndex = static_cast<std::int16_t>(branch);
+            result = path_.DrawPath();
+        }
+    } while (s_.ReplayRequested && !s_.FlagExit);
     return result;
+}
+
+void Playback::Replay() {
+    if (!s_.PlaybackBusy) return;
+    s_.ReplayRequested = true;
+    // The branch being drawn stops at its next step, as when its path is replaced.
+    ++s_.PathGeneration;
 }
 
 void Playback::Cancel() {

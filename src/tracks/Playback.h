@@ -26,6 +26,9 @@ public:
     bool ExecuteTrack(bool choose);
     // "Cancel drawing in progress", after the user confirms.
     void Cancel();
+    // Starts the running playback again from its first branch once the branch being drawn
+    // has stopped (nothing when no playback runs).
+    void Replay();
     // A key pressed on the surface; Esc cancels the playback and is swallowed.
     void KeyDown(std::int16_t& key);
     void DoubleClick();

@@ -164,6 +164,26 @@ std::int32_t FakeCommonDialogs::ShowColorDialog(std::int32_t initial, const std:
     return answer;
 }
 
+std::vector<std::string> FakeCommonDialogs::ShowOpenFileDialog(OpenFileDialogSetup& setup) {
+    opened.push_back(setup);
+    return files;
+}
+
+Picture FakeCommonDialogs::LoadPicture(const std::string& path) {
+    if (path.ends_with(".bad")) throw Error(481, "not a picture");
+    return FakePicture();
+}
+
+Variant MemoryPropertyBag::ReadProperty(const std::string& name, const Variant& defaultValue) {
+    const auto at = values.find(name);
+    return at == values.end() ? defaultValue : at->second;
+}
+
+Font MemoryPropertyBag::ReadFont(const std::string& name, const Font& defaultFont) {
+    const auto at = fonts.find(name);
+    return at == fonts.end() ? defaultFont : at->second;
+}
+
 int ErrorOf(const std::function<void()>& call, std::string* description) {
     try {
         call();

@@ -13,6 +13,7 @@
 #include "support/SharedValues.h"
 #include "sqlite/SqliteConnection.h"
 #include "surface/Ports.h"
+#include "surface/PropertyBag.h"
 #include "tesmo/ucTesmo.h"
 #include "menus/CommandTarget.h"
 #include "tracks/frmList.h"
@@ -239,12 +240,32 @@ public:
     void SetTopmostWindow(std::int64_t window, bool on) override { shared->topmost[window] = on; }
 };
 
-// A colour dialog that records its titles and answers `answer`.
+// Dialogs that record what they show: the colour dialog answers `answer`, the open-file
+// dialog the paths in `files` (cancelled when empty). A picture file is a picture of one
+// pixel unless its name ends in ".bad".
 class FakeCommonDialogs : public CommonDialogs {
 public:
     std::vector<std::pair<std::int32_t, std::string>> shown;  // initial colour, title
     std::int32_t answer = -1;
+    std::vector<OpenFileDialogSetup> opened;
+    std::vector<std::string> files;
     std::int32_t ShowColorDialog(std::int32_t initial, const std::string& title) override;
+    std::vector<std::string> ShowOpenFileDialog(OpenFileDialogSetup& setup) override;
+    tesmo::Picture LoadPicture(const std::string& path) override;
+};
+
+// A store of typed values in memory.
+class MemoryPropertyBag : public PropertyBag {
+public:
+    std::map<std::string, Variant> values;
+    std::map<std::string, tesmo::Picture> pictures;
+    std::map<std::string, tesmo::Font> fonts;
+    Variant ReadProperty(const std::string& name, const Variant& defaultValue) override;
+    void WriteProperty(const std::string& name, const Variant& value, const Variant&) override { values[name] = value; }
+    tesmo::Picture ReadPicture(const std::string& name) override { return pictures[name]; }
+    void WritePicture(const std::string& name, const tesmo::Picture& p) override { pictures[name] = p; }
+    tesmo::Font ReadFont(const std::string& name, const tesmo::Font& defaultFont) override;
+    void WriteFont(const std::string& name, const tesmo::Font& f, const tesmo::Font&) override { fonts[name] = f; }
 };
 
 // Records the commands the menus run.
