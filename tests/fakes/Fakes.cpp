@@ -87,13 +87,13 @@ std::string FakePrompts::InputBox(const std::string& prompt, const std::string& 
 }
 
 void FakeHost::setWidth(std::int32_t twips) {
-    if (failSizes) throw Error(errors::InvalidPropertyValue, "Invalid property value");
+    if (failSizes || twips < 0) throw Error(errors::InvalidPropertyValue, "Invalid property value");
     widthsSet.push_back(twips);
     innerWidth = static_cast<float>(twips);
 }
 
 void FakeHost::setHeight(std::int32_t twips) {
-    if (failSizes) throw Error(errors::InvalidPropertyValue, "Invalid property value");
+    if (failSizes || twips < 0) throw Error(errors::InvalidPropertyValue, "Invalid property value");
     heightsSet.push_back(twips);
     innerHeight = static_cast<float>(twips);
 }

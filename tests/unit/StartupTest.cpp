@@ -1,6 +1,8 @@
 // Start-up, locale detection, layout, the wait between steps and shutdown.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/ControlCore.h"
 #include "core/ControlState.h"
 #include "core/LocaleDetection.h"
@@ -133,6 +135,14 @@ TEST(WaitDelay, SleepsUntilTheDelayHasPassed) {
     WaitDelay(state, ports);
     EXPECT_EQ(rig.ui.yields, 1) << "a delay of 0 still yields once";
     EXPECT_TRUE(rig.ui.waits.empty());
+
+    // A Delay loaded as stored: a wait never gets more than a timer can take, or NaN.
+    for (const float stored : {1e30f, std::nanf(""), -5.0f}) {
+        rig.ui.waits.clear();
+        state.Delay = stored;
+        WaitDelay(state, ports);
+        EXPECT_EQ(rig.ui.waits, stored > 0 ? std::vector<double>{kLongestWaitMs} : std::vector<double>{}) << stored;
+    }
 
     state.Delay = 60000;
     rig.ui.onYield = [&] { state.FlagExit = true; };
