@@ -1,0 +1,152 @@
+// Settings in INI files and pictures chosen in the file dialog, offscreen.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "tesmo/TesmoWidget.h"
+
+namespace tesmo {
+namespace {
+
+// Runs `action` on the next modal dialog of the given class while it lives.
+template <typename Dialog>
+class OnModal {
+public:
+    explicit OnModal(std::function<void(Dialog*)> action) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, action] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible()) return;
+            poll_.stop();
+            action(dialog);
+        });
+        poll_.start(5);
+    }
+
+private:
+    QTimer poll_;
+};
+
+// Picks a pop-up item of the control by its name.
+void Pick(TesmoWidget& w, const QString& item) {
+    QTimer::singleShot(20, [item] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* a : menu->actions())
+            if (a->objectName() == item) a->trigger();
+        menu->close();
+    });
+    QTest::mouseClick(w.surface(), Qt::RightButton, {}, QPoint(20, 20));
+}
+
+TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("controls.ini");
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    {
+        TesmoWidget w;
+        ucTesmo& c = w.control();
+        c.setPicture(TesmoWidget::pictureFromImage(image));
+        c.setFont({"DejaVu Serif", 10.5f, true, true, false, true});
+        c.setTitle("Rain, 2026");
+        c.setBaseStep(12.25f);
+        c.setTrackColor(0x123456);
+        QSettings settings(path, QSettings::IniFormat);
+        settings.beginGroup("map1");
+        w.writeProperties(settings);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(text.contains("[map1]"));
+    EXPECT_TRUE(text.contains("BaseStep=12.25"));
+    EXPECT_TRUE(text.contains("TrackColor=1193046"));
+    EXPECT_TRUE(text.contains("Font=DejaVu Serif|10.5|bold|italic|strikeout"));
+    EXPECT_FALSE(text.contains("Delay=")) << "a value equal to its default is left out";
+
+    TesmoWidget loaded;
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup("map1");
+    loaded.readProperties(settings);
+    ucTesmo& c = loaded.control();
+    EXPECT_EQ(c.BaseStep(), 12.25f);
+    EXPECT_EQ(c.TrackColor(), 0x123456);
+    EXPECT_EQ(c.Title(), "Rain, 2026");
+    EXPECT_EQ(c.Font(), (Font{"DejaVu Serif", 10.5f, true, true, false, true}));
+    EXPECT_EQ(c.Picture().widthPixels(), 8);
+    EXPECT_EQ(loaded.surface()->grab().toImage().pixelColor(2, 2), QColor(10, 200, 30));
+
+    // A file edited by hand: what is wrong is skipped, the rest loads.
+    settings.setValue("Width", "-5");
+    settings.setValue("BackColor", "red");
+    settings.setValue("Picture", "not a picture");
+    settings.setValue("Font", "|||");
+    settings.setValue("MapStyle", "7");
+    settings.setValue("Delay", "1e40");
+    settings.setValue("TitleColor", "255");
+    TesmoWidget edited;
+    edited.readProperties(settings);
+    EXPECT_EQ(edited.control().Width(), 9600);
+    EXPECT_EQ(edited.control().BackColor(), 0xFFC0C0);
+    EXPECT_EQ(edited.control().MapStyle(), enMapStyle::Map);
+    EXPECT_EQ(edited.control().TitleColor(), 255);
+    EXPECT_EQ(edited.control().TrackColor(), 0x123456);
+}
+
+TEST(SettingsWidget, APictureChosenInTheFileDialogWithAutoSize) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("sea map é.bmp");
+    QImage image(120, 80, QImage::Format_RGB32);
+    image.fill(QColor(0, 90, 200));
+    ASSERT_TRUE(image.save(file, "BMP"));
+    TesmoWidget w;
+    w.control().setAutoSize(true);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    QString title;
+    QStringList filters;
+    OnModal<QFileDialog> choose([&](QFileDialog* dialog) {
+        title = dialog->windowTitle();
+        filters = dialog->nameFilters();
+        dialog->selectFile(file);
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);  // without the dialog's own checks of the typed name
+    });
+    Pick(w, "mnuPicture");
+    EXPECT_EQ(title, "Choose image file");
+    EXPECT_EQ(filters,
+              (QStringList{"Bitmap (*.bmp)", "Immagini JPEG (*.jpg)", "Immagini GIF (*.gif)", "Metafile (*.wmf)"}));
+    EXPECT_EQ(w.surface()->size(), QSize(120, 80));
+    EXPECT_EQ(w.size(), QSize(122, 82)) << "the control takes the picture's size";
+    EXPECT_EQ(w.surface()->grab().toImage().pixelColor(60, 40), QColor(0, 90, 200));
+
+    OnModal<QMessageBox> no([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+    Pick(w, "mnuClearPic");
+    EXPECT_FALSE(w.control().Picture().isEmpty()) << "No keeps the picture";
+
+    QFile(dir.filePath("broken.bmp")).open(QIODevice::WriteOnly);
+    OnModal<QFileDialog> broken([&](QFileDialog* dialog) {
+        dialog->selectFile(dir.filePath("broken.bmp"));
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);  // without the dialog's own checks of the typed name
+    });
+    QString message;
+    OnModal<QMessageBox> told([&](QMessageBox* box) {
+        message = box->text();
+        box->accept();
+    });
+    Pick(w, "mnuPicture");
+    EXPECT_TRUE(message.startsWith(dir.filePath("broken.bmp"))) << message.toStdString();
+    EXPECT_EQ(w.control().Picture().widthPixels(), 120) << "the picture shown stays";
+}
+
+}  // namespace
+}  // namespace tesmo
