@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "tesmo/Error.h"
@@ -84,15 +85,33 @@ void ChartView::prepare() {
     c.setTitle("Daily temperature 2025 (\u00b0C)");
     c.setBaseStep(static_cast<float>(baseStep_->value()));
     c.setDelay(static_cast<float>(delay_->value()));
+    addPoints();
+    c.SetScaleUnit();
+}
+
+void ChartView::restore(QSettings& settings) {
+    chart_->readProperties(settings);
+    tesmo::ucTesmo& c = chart_->control();
+    baseStep_->setValue(c.BaseStep());
+    delay_->setValue(c.Delay());
+    addPoints();
+    c.SetScaleUnit();
+}
+
+void ChartView::addPoints() {
+    tesmo::ucTesmo& c = chart_->control();
     c.Point_Clear();
     QRandomGenerator seeded(2025);
     double value = 4;
-    for (QDate day = first; day.year() == 2025; day = day.addDays(1)) {
+    for (QDate day(2025, 1, 1); day.year() == 2025; day = day.addDays(1)) {
         const double season = 14 - 12 * std::cos((day.dayOfYear() - 20) * 2 * M_PI / 365);
         value += (season - value) * 0.3 + (seeded.generateDouble() - 0.5) * 5;
-        c.Point_Add(tesmo::Variant::fromDate(DayNumber(day)), std::clamp(value, -10.0, 40.0));
+        try {
+            c.Point_Add(tesmo::Variant::fromDate(DayNumber(day)), std::clamp(value, -10.0, 40.0));
+        } catch (const tesmo::Error&) {
+            // Outside the bounds the user set.
+        }
     }
-    c.SetScaleUnit();
 }
 
 void ChartView::draw() {

@@ -15,6 +15,8 @@ public:
     tesmo::TesmoWidget& chart() { return *chart_; }
     // Sets up the axes and the points; draws the scale.
     void prepare();
+    // The settings saved last time instead of the prepared ones, with the same points.
+    void restore(QSettings& settings);
     // Animates the points; returns when the drawing is done or stopped.
     void draw();
 
@@ -22,6 +24,9 @@ signals:
     void status(const QString& message);
 
 private:
+    // A year of daily temperatures (those outside the bounds set are left out).
+    void addPoints();
+
     tesmo::TesmoWidget* chart_;
     QDoubleSpinBox* baseStep_;
     QDoubleSpinBox* delay_;

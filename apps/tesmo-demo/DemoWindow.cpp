@@ -1,5 +1,6 @@
 #include "DemoWindow.h"
 
+#include <QCloseEvent>
 #include <QDockWidget>
 #include <QListWidget>
 #include <QMenuBar>
@@ -68,4 +69,43 @@ void DemoWindow::log(const QString& line) {
     log_->addItem(line);
     if (log_->count() > 500) delete log_->takeItem(0);
     log_->scrollToBottom();
+}
+
+namespace {
+
+QSettings DemoSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tesmo"), QStringLiteral("tesmo-demo"));
+}
+
+}  // namespace
+
+void DemoWindow::restoreControls() {
+    QSettings settings = DemoSettings();
+    const QStringList saved = settings.childGroups();
+    if (saved.contains(QStringLiteral("chart"))) {
+        settings.beginGroup(QStringLiteral("chart"));
+        chartView_->restore(settings);
+        settings.endGroup();
+        log(tr("Chart: settings restored from %1").arg(settings.fileName()));
+    } else {
+        chartView_->prepare();
+    }
+    if (saved.contains(QStringLiteral("map"))) {
+        settings.beginGroup(QStringLiteral("map"));
+        mapView_->map().readProperties(settings);
+        settings.endGroup();
+        log(tr("Map: settings restored"));
+    }
+}
+
+void DemoWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (!event->isAccepted()) return;
+    QSettings settings = DemoSettings();
+    for (auto [group, control] : {std::pair{QStringLiteral("chart"), &chartView_->chart()},
+                                  std::pair{QStringLiteral("map"), &mapView_->map()}}) {
+        settings.beginGroup(group);
+        control->writeProperties(settings);
+        settings.endGroup();
+    }
 }

@@ -20,6 +20,13 @@ public:
     tesmo::TesmoWidget& current();
     void showView(QWidget* view);
     void log(const QString& line);
+    // The controls' settings saved when the demo last closed, or the demo's own when there
+    // are none; on closing, they are saved (in the demo's INI file under the user's
+    // settings folder).
+    void restoreControls();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void watch(tesmo::TesmoWidget& control, const QString& name);

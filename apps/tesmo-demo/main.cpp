@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
         });
     } else {
         QTimer::singleShot(0, &window, [&window] {
-            window.chartView().prepare();
+            window.restoreControls();
             window.chartView().draw();
         });
     }

@@ -80,6 +80,7 @@ void QtHostSite::PropertyChanged(const std::string& name) {
     if (!widget_) return;
     ReentryGate::Scope scope(gate_);
     emit widget_->PropertyChanged(QString::fromStdString(name));
+    if (widget_) emit widget_->settingsChanged();
 }
 
 Font QtHostSite::AmbientFont() const {

@@ -103,6 +103,37 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
     EXPECT_EQ(edited.control().TrackColor(), 0x123456);
 }
 
+TEST(SettingsWidget, EverySettingIsAQtProperty) {
+    TesmoWidget w;
+    QStringList keys;
+    for (const char* key :
+         {"AutoRedraw", "BaseStep", "ClipControls", "FlagExit", "ControlError", "Delay", "BorderStyle", "Picture",
+          "AutoSize", "DrawWidth", "Width", "Height", "Enabled", "CurrentX", "CurrentY", "Font", "Title", "EnableMenu",
+          "ViewPoints", "ViewGrid", "LeftScale", "TopScale", "RightScale", "BottomScale", "XAsDate", "YAsDate", "MinX",
+          "MaxX", "MinY", "MaxY", "UnitX", "UnitY", "MapStyle", "BackColor", "ForeColor", "GridColor", "TitleColor",
+          "TextColor", "TrackColor", "MouseValueX", "MouseValueY", "MouseScan"})
+        keys << key;
+    for (const QString& key : keys) {
+        const int index = w.metaObject()->indexOfProperty(key.toLatin1());
+        ASSERT_GE(index, 0) << key.toStdString();
+        EXPECT_TRUE(w.metaObject()->property(index).hasNotifySignal()) << key.toStdString();
+    }
+    int notified = 0;
+    QObject::connect(&w, &TesmoWidget::settingsChanged, [&] { ++notified; });
+    EXPECT_TRUE(w.setProperty("TrackColor", 0x00AA00));
+    EXPECT_EQ(w.control().TrackColor(), 0x00AA00);
+    EXPECT_EQ(notified, 1);
+    w.setProperty("Width", -5);
+    EXPECT_EQ(w.property("Width").toInt(), 9600) << "a refused value leaves it as it was";
+    EXPECT_FALSE(w.setProperty("ControlError", "x")) << "read only";
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    w.setProperty("Picture", image);
+    EXPECT_EQ(w.property("Picture").value<QImage>().size(), QSize(3, 2));
+    w.setProperty("Font", QFont("DejaVu Serif", 12));
+    EXPECT_EQ(w.control().Font().Name, "DejaVu Serif");
+}
+
 TEST(SettingsWidget, APictureChosenInTheFileDialogWithAutoSize) {
     QTemporaryDir dir;
     const QString file = dir.filePath("sea map é.bmp");
