@@ -15,6 +15,7 @@
 #include "sqlite/SqliteConnection.h"
 #include "tesmo/Error.h"
 #include "tesmo/TesmoWidget.h"
+#include "widget/OnShown.h"
 
 namespace tesmo {
 namespace {
@@ -40,20 +41,6 @@ private:
     QString previous_ = TesmoWidget::defaultAppFolder();
     QTemporaryDir folder_;
 };
-
-// Runs `action` on the track list once it is on screen (polling, so that it does not
-// matter which event loop shows it).
-void OnTrackList(std::function<void(QWidget*)> action) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, action] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || dialog->objectName() != "frmList" || !dialog->isVisible()) return;
-        poll->stop();
-        poll->deleteLater();
-        action(dialog);
-    });
-    poll->start(5);
-}
 
 int CountColor(const QImage& image, const QColor& color) {
     int n = 0;
@@ -93,7 +80,7 @@ TEST(MapWidget, TheTrackListChoosesWithOkOrADoubleClick) {
     TesmoWidget w;
     w.show();
     QStringList entries;
-    OnTrackList([&](QWidget* dialog) {
+    OnShown<QDialog> choose([&](QDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Choose the Track");
         auto* list = dialog->findChild<QListWidget*>("lstTratto");
         auto* ok = dialog->findChild<QPushButton*>("btnOK");
@@ -108,7 +95,7 @@ TEST(MapWidget, TheTrackListChoosesWithOkOrADoubleClick) {
     EXPECT_EQ(entries, (QStringList{"Coast", "Inland"}));
     EXPECT_EQ(w.control().TrackName(), "Inland");
 
-    OnTrackList([&](QWidget* dialog) {
+    OnShown<QDialog> doubleClick([&](QDialog* dialog) {
         auto* list = dialog->findChild<QListWidget*>("lstTratto");
         const QRect first = list->visualItemRect(list->item(0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
@@ -117,7 +104,7 @@ TEST(MapWidget, TheTrackListChoosesWithOkOrADoubleClick) {
     DoubleClick(w);
     EXPECT_EQ(w.control().TrackName(), "Coast");
 
-    OnTrackList([](QWidget* dialog) { dialog->close(); });
+    OnShown<QDialog> close([](QDialog* dialog) { dialog->close(); });
     DoubleClick(w);
     EXPECT_EQ(w.control().TrackName(), "") << "closing the window chooses nothing";
 }

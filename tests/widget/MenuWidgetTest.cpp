@@ -14,27 +14,10 @@
 #include <functional>
 
 #include "tesmo/TesmoWidget.h"
+#include "widget/OnShown.h"
 
 namespace tesmo {
 namespace {
-
-// Runs `action` on the next pop-up menu on screen while it lives (polling, whatever event
-// loop shows the menu).
-class OnPopup {
-public:
-    explicit OnPopup(std::function<void(QMenu*)> action) {
-        QObject::connect(&poll_, &QTimer::timeout, [this, action] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu || !menu->isVisible()) return;
-            poll_.stop();
-            action(menu);
-        });
-        poll_.start(5);
-    }
-
-private:
-    QTimer poll_;
-};
 
 QStringList Names(const QMenu* menu) {
     QStringList names;
@@ -54,7 +37,7 @@ TEST(MenuWidget, ARightClickOpensTheModesMenuAndAPickRunsItsCommand) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QStringList names;
     QString defaultName, caption;
-    OnPopup map([&](QMenu* menu) {
+    OnShown<QMenu> map([&](QMenu* menu) {
         EXPECT_EQ(menu->objectName(), "mnuPopup1");
         names = Names(menu);
         defaultName = menu->defaultAction() ? menu->defaultAction()->objectName() : QString();
@@ -73,7 +56,7 @@ TEST(MenuWidget, ARightClickOpensTheModesMenuAndAPickRunsItsCommand) {
     QTest::mouseClick(w.surface(), Qt::RightButton, Qt::ShiftModifier, QPoint(30, 30));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "Shift held: no menu";
     QMenu* chart = nullptr;
-    OnPopup chartMenu([&](QMenu* menu) {
+    OnShown<QMenu> chartMenu([&](QMenu* menu) {
         EXPECT_EQ(menu->objectName(), "mnuPopup2");
         chart = menu;
         menu->close();
@@ -87,7 +70,7 @@ TEST(MenuWidget, TheDrawingColourIsChosenInTheColourDialog) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     for (const bool accept : {true, false}) {
-        OnPopup pick([](QMenu* menu) {
+        OnShown<QMenu> pick([](QMenu* menu) {
             Named(menu, "mnuTrackcolor")->trigger();
             menu->close();
         });
@@ -148,7 +131,7 @@ TEST(MenuWidget, TheWindowMenuOfAMainWindowAndAlwaysOnTop) {
     EXPECT_TRUE(main.isVisible()) << "the change does not hide the window";
     EXPECT_TRUE(topmost->isChecked());
     bool popupChecked = false;
-    OnPopup topmostMark([&](QMenu* popup) {
+    OnShown<QMenu> topmostMark([&](QMenu* popup) {
         popupChecked = Named(popup, "mnuTopmost1")->isChecked();
         popup->close();
     });
@@ -169,7 +152,7 @@ TEST(MenuWidget, DeletedWhileItsMenuIsOpenOrWithItsWindow) {
     auto* w = new TesmoWidget(window);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    OnPopup deleting([w](QMenu*) { delete w; });
+    OnShown<QMenu> deleting([w](QMenu*) { delete w; });
     QTest::mouseClick(w->surface(), Qt::RightButton, {}, QPoint(30, 30));
     delete window;
 

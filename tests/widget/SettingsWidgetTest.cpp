@@ -14,27 +14,10 @@
 #include <functional>
 
 #include "tesmo/TesmoWidget.h"
+#include "widget/OnShown.h"
 
 namespace tesmo {
 namespace {
-
-// Runs `action` on the next modal dialog of the given class while it lives.
-template <typename Dialog>
-class OnModal {
-public:
-    explicit OnModal(std::function<void(Dialog*)> action) {
-        QObject::connect(&poll_, &QTimer::timeout, [this, action] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible()) return;
-            poll_.stop();
-            action(dialog);
-        });
-        poll_.start(5);
-    }
-
-private:
-    QTimer poll_;
-};
 
 // Picks a pop-up item of the control by its name.
 void Pick(TesmoWidget& w, const QString& item) {
@@ -146,7 +129,7 @@ TEST(SettingsWidget, APictureChosenInTheFileDialogWithAutoSize) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QString title;
     QStringList filters;
-    OnModal<QFileDialog> choose([&](QFileDialog* dialog) {
+    OnShown<QFileDialog> choose([&](QFileDialog* dialog) {
         title = dialog->windowTitle();
         filters = dialog->nameFilters();
         dialog->selectFile(file);
@@ -160,17 +143,17 @@ TEST(SettingsWidget, APictureChosenInTheFileDialogWithAutoSize) {
     EXPECT_EQ(w.size(), QSize(122, 82)) << "the control takes the picture's size";
     EXPECT_EQ(w.surface()->grab().toImage().pixelColor(60, 40), QColor(0, 90, 200));
 
-    OnModal<QMessageBox> no([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+    OnShown<QMessageBox> no([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
     Pick(w, "mnuClearPic");
     EXPECT_FALSE(w.control().Picture().isEmpty()) << "No keeps the picture";
 
     QFile(dir.filePath("broken.bmp")).open(QIODevice::WriteOnly);
-    OnModal<QFileDialog> broken([&](QFileDialog* dialog) {
+    OnShown<QFileDialog> broken([&](QFileDialog* dialog) {
         dialog->selectFile(dir.filePath("broken.bmp"));
         static_cast<QDialog*>(dialog)->done(QDialog::Accepted);  // without the dialog's own checks of the typed name
     });
     QString message;
-    OnModal<QMessageBox> told([&](QMessageBox* box) {
+    OnShown<QMessageBox> told([&](QMessageBox* box) {
         message = box->text();
         box->accept();
     });
