@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "tesmo/Error.h"
@@ -92,6 +93,8 @@ void ChartView::prepare() {
 void ChartView::restore(QSettings& settings) {
     chart_->readProperties(settings);
     tesmo::ucTesmo& c = chart_->control();
+    // Shown as loaded, without writing the boxes' rounded values back.
+    const QSignalBlocker stepQuiet(baseStep_), delayQuiet(delay_);
     baseStep_->setValue(c.BaseStep());
     delay_->setValue(c.Delay());
     addPoints();

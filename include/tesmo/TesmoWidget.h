@@ -21,13 +21,14 @@ class ControlHost;
 // Every setting the control stores is also a Qt property of the widget under its key name
 // ("BaseStep", "TrackColor", "Picture" as a QImage, "Font" as a QFont...), for Designer,
 // QML and other generic tools; a value the control refuses leaves the setting as it was.
+// ControlError, MouseValueX and MouseValueY are read-only and change without notice.
 class TesmoWidget : public QWidget {
     Q_OBJECT
     Q_PROPERTY(bool AutoRedraw READ getAutoRedraw WRITE putAutoRedraw NOTIFY settingsChanged)
     Q_PROPERTY(double BaseStep READ getBaseStep WRITE putBaseStep NOTIFY settingsChanged)
     Q_PROPERTY(bool ClipControls READ getClipControls WRITE putClipControls NOTIFY settingsChanged)
     Q_PROPERTY(bool FlagExit READ getFlagExit WRITE putFlagExit NOTIFY settingsChanged DESIGNABLE false)
-    Q_PROPERTY(QString ControlError READ getControlError NOTIFY settingsChanged DESIGNABLE false)
+    Q_PROPERTY(QString ControlError READ getControlError DESIGNABLE false)
     Q_PROPERTY(double Delay READ getDelay WRITE putDelay NOTIFY settingsChanged)
     Q_PROPERTY(int BorderStyle READ getBorderStyle WRITE putBorderStyle NOTIFY settingsChanged)
     Q_PROPERTY(QImage Picture READ getPicture WRITE putPicture NOTIFY settingsChanged)
@@ -62,8 +63,8 @@ class TesmoWidget : public QWidget {
     Q_PROPERTY(int TitleColor READ getTitleColor WRITE putTitleColor NOTIFY settingsChanged)
     Q_PROPERTY(int TextColor READ getTextColor WRITE putTextColor NOTIFY settingsChanged)
     Q_PROPERTY(int TrackColor READ getTrackColor WRITE putTrackColor NOTIFY settingsChanged)
-    Q_PROPERTY(QVariant MouseValueX READ getMouseValueX NOTIFY settingsChanged DESIGNABLE false)
-    Q_PROPERTY(QVariant MouseValueY READ getMouseValueY NOTIFY settingsChanged DESIGNABLE false)
+    Q_PROPERTY(QVariant MouseValueX READ getMouseValueX DESIGNABLE false)
+    Q_PROPERTY(QVariant MouseValueY READ getMouseValueY DESIGNABLE false)
     Q_PROPERTY(bool MouseScan READ getMouseScan WRITE putMouseScan NOTIFY settingsChanged)
 
 public:

@@ -86,6 +86,7 @@ void Container::InitProperties() {
 
 void Container::StartRunTime() {
     auto& d = *c_.d;
+    ResetFlagExit(d.s);
     d.s.Points = std::make_unique<clsPoints>();
     d.menus.SetUpMenus();
     const Surface& surface = d.ports.surface;
@@ -96,6 +97,10 @@ void Container::StartRunTime() {
     } else {
         ComputeMappingLenient(d.s, surface.ScaleWidth(), surface.ScaleHeight());
     }
+}
+
+void Container::ForgetFailedDatabase() {
+    if (c_.d->s.DbFailed) c_.d->s.DbTried = false;
 }
 
 void Container::EnterDesignMode() {

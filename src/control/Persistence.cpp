@@ -67,6 +67,9 @@ void Container::ReadProperties(PropertyBag& bag) {
     LoadSingle(bag, "BaseStep", s.BaseStep, 30.0f);
     LoadBool(bag, "ClipControls", s.ClipControls, true);
     LoadBool(bag, "FlagExit", s.FlagExit, false);
+    // A host sets FlagExit when it exits, and may save the control afterwards: at run time
+    // the loaded control is not left stopped, not even for the layout steps below.
+    if (d.RunTime()) ResetFlagExit(s);
     Load(bag, "ControlError", s.ControlError, Variant(""), [](const Variant& v) { return v.toString(); });
     LoadSingle(bag, "Delay", s.Delay, 0.0f);
     Independent([&] {
@@ -153,10 +156,7 @@ void Container::ReadProperties(PropertyBag& bag) {
     Load(bag, "MouseValueY", s.MouseValueY, Variant(), asStored);
     Independent([&] { host.setEnabled(AsBool(bag.ReadProperty("Enabled", true))); });
 
-    if (!d.RunTime()) return;
-    // A host sets FlagExit when it exits, and may save the control afterwards.
-    ResetFlagExit(s);
-    StartRunTime();
+    if (d.RunTime()) StartRunTime();
 }
 
 void Container::WriteProperties(PropertyBag& bag) {

@@ -1,5 +1,6 @@
 #include "qt/ControlHost.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
@@ -14,9 +15,15 @@ float TwipsPerPixel(double logicalDpi) {
     return static_cast<float>(1440.0 / (logicalDpi > 0 ? logicalDpi : 96.0));
 }
 
-// Hosts whose widget is gone while their control's code was still running.
+// Hosts whose widget is gone while their control's code was still running. Those still
+// there when the application ends go with it, before the thread's shared values do.
 std::vector<std::unique_ptr<ControlHost>>& Orphans() {
     static std::vector<std::unique_ptr<ControlHost>> orphans;
+    static const bool cleared = [] {
+        qAddPostRoutine([] { Orphans().clear(); });
+        return true;
+    }();
+    (void)cleared;
     return orphans;
 }
 

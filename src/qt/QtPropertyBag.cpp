@@ -43,6 +43,19 @@ bool BoolOf(const QVariant& stored, const std::string& name) {
     Unreadable(name);
 }
 
+// An INI file reads an unquoted text with commas as a list of texts.
+QString TextOf(const QVariant& stored) {
+    return stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(", ") : stored.toString();
+}
+
+// Equal as the store compares with a default: of numbers, only the number matters.
+bool SameValue(const Variant& a, const Variant& b) {
+    const auto numeric = [](VarType t) {
+        return t == VarType::Integer || t == VarType::Long || t == VarType::Single || t == VarType::Double;
+    };
+    return numeric(a.type()) && numeric(b.type()) ? a.number() == b.number() : a == b;
+}
+
 // The shortest text that reads back as the same number, of the value's own precision.
 template <typename Number>
 QString NumberText(Number value) {
@@ -64,14 +77,14 @@ Variant QtPropertyBag::ReadProperty(const std::string& name, const Variant& defa
         case VarType::Double:
         case VarType::Date: return Variant(NumberOf(stored, name));
         case VarType::String:
-        case VarType::Empty: return Variant(stored.toString().toStdString());
+        case VarType::Empty: return Variant(TextOf(stored).toStdString());
     }
     return defaultValue;
 }
 
 void QtPropertyBag::WriteProperty(const std::string& name, const Variant& value, const Variant& defaultValue) {
     // A value equal to its default is left out: reading gives the default back, of its kind.
-    if (value == defaultValue) {
+    if (SameValue(value, defaultValue)) {
         settings_.remove(Key(name));
         return;
     }

@@ -78,7 +78,15 @@ void TesmoWidget::writeProperties(QSettings& settings) const {
 
 void TesmoWidget::readProperties(QSettings& settings) {
     QtPropertyBag bag(settings);
-    Container(host_->control()).ReadProperties(bag);
+    Container container(host_->control());
+    // Before the control is on screen, the notice of its own start has not been given: the
+    // loaded settings decide whether it still holds (a chart needs no database).
+    if (!isVisible()) {
+        host_->prompts().DropDeferred();
+        container.ForgetFailedDatabase();
+    }
+    container.ReadProperties(bag);
+    emit settingsChanged();
 }
 
 QMenu* TesmoWidget::windowMenu(QWidget* window) {

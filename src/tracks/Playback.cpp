@@ -71,6 +71,7 @@ bool Playback::ExecuteTrack(bool choose) {
             ports_.events.StartDrawing(cancel);
             ports_.ui.Yield();
             if (cancel) return result;
+            if (s_.ReplayRequested) break;
             // A drawing made meanwhile (by the host's handler, say) took the branch's place.
             if (s_.PathGeneration != loaded && !store_.LoadBranch(name, static_cast<std::int16_t>(branch))) continue;
             s_.BranchCount = static_cast<std::int16_t>(count);

@@ -110,13 +110,14 @@ TEST(Persistence, ValuesLoadAsStoredOrAreSkipped) {
              return r.control.Width() == 9600 && r.control.BackColor() == 0xFFC0C0 && r.control.Delay() == 0 &&
                     r.control.MapStyle() == enMapStyle::Map && r.control.TrackColor() == 9;
          }},
-        {"a host's FlagExit does not stop a loaded control", {{"FlagExit", true}},
-         [](Rig& r) { return !r.control.FlagExit(); }},
+        {"a host's FlagExit stops neither the loaded control nor its layout", {{"FlagExit", true}},
+         [](Rig& r) { return !r.control.FlagExit() && r.surface.width == 5000 - 30; }},
     };
     for (const auto& c : cases) {
         Rig rig;
         rig.clock.today = DayNumberFromCivil(2026, 12, 6);
         rig.start();
+        rig.host.innerWidth = 5000;  // the container has resized the control meanwhile
         rig.surface.ops.clear();
         MemoryPropertyBag bag;
         bag.values = c.stored;

@@ -55,7 +55,8 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
     EXPECT_TRUE(text.contains("BaseStep=12.25"));
     EXPECT_TRUE(text.contains("TrackColor=1193046"));
     EXPECT_TRUE(text.contains("Font=DejaVu Serif|10.5|bold|italic|strikeout"));
-    EXPECT_FALSE(text.contains("Delay=")) << "a value equal to its default is left out";
+    for (const char* key : {"Delay=", "UnitX=", "MinX=", "MapStyle="})
+        EXPECT_FALSE(text.contains(key)) << key << ": a value equal to its default is left out";
 
     TesmoWidget loaded;
     QSettings settings(path, QSettings::IniFormat);
@@ -77,13 +78,36 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
     settings.setValue("MapStyle", "7");
     settings.setValue("Delay", "1e40");
     settings.setValue("TitleColor", "255");
+    settings.setValue("Title", QStringList{"Rain", " 2026"});  // how an INI file reads Title=Rain, 2026
     TesmoWidget edited;
     edited.readProperties(settings);
+    EXPECT_EQ(edited.control().Title(), "Rain,  2026");
     EXPECT_EQ(edited.control().Width(), 9600);
     EXPECT_EQ(edited.control().BackColor(), 0xFFC0C0);
     EXPECT_EQ(edited.control().MapStyle(), enMapStyle::Map);
     EXPECT_EQ(edited.control().TitleColor(), 255);
     EXPECT_EQ(edited.control().TrackColor(), 0x123456);
+}
+
+TEST(SettingsWidget, AChartLoadedBeforeItIsShownNeedsNoDatabase) {
+    QTemporaryDir empty, dir;
+    QSettings settings(dir.filePath("c.ini"), QSettings::IniFormat);
+    for (const int mode : {1, 0}) {
+        settings.setValue("MapStyle", mode);
+        const QString previous = TesmoWidget::defaultAppFolder();
+        TesmoWidget::setDefaultAppFolder(empty.path());
+        TesmoWidget w;  // starts in map mode and finds no database
+        TesmoWidget::setDefaultAppFolder(previous);
+        w.readProperties(settings);
+        int notices = 0;
+        OnShown<QMessageBox> close([&](QMessageBox* box) {
+            ++notices;
+            box->close();
+        });
+        w.show();
+        QTest::qWait(50);
+        EXPECT_EQ(notices, mode == 0 ? 1 : 0) << "mode " << mode;
+    }
 }
 
 TEST(SettingsWidget, EverySettingIsAQtProperty) {
@@ -99,7 +123,8 @@ TEST(SettingsWidget, EverySettingIsAQtProperty) {
     for (const QString& key : keys) {
         const int index = w.metaObject()->indexOfProperty(key.toLatin1());
         ASSERT_GE(index, 0) << key.toStdString();
-        EXPECT_TRUE(w.metaObject()->property(index).hasNotifySignal()) << key.toStdString();
+        const bool readOnly = key == "ControlError" || key.startsWith("MouseValue");
+        EXPECT_EQ(w.metaObject()->property(index).hasNotifySignal(), !readOnly) << key.toStdString();
     }
     int notified = 0;
     QObject::connect(&w, &TesmoWidget::settingsChanged, [&] { ++notified; });
@@ -147,7 +172,10 @@ TEST(SettingsWidget, APictureChosenInTheFileDialogWithAutoSize) {
     Pick(w, "mnuClearPic");
     EXPECT_FALSE(w.control().Picture().isEmpty()) << "No keeps the picture";
 
-    QFile(dir.filePath("broken.bmp")).open(QIODevice::WriteOnly);
+    QFile whole(file), cut(dir.filePath("broken.bmp"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
+    cut.write(whole.readAll().left(static_cast<int>(whole.size() / 2)));  // a picture cut off half-way
+    cut.close();
     OnShown<QFileDialog> broken([&](QFileDialog* dialog) {
         dialog->selectFile(dir.filePath("broken.bmp"));
         static_cast<QDialog*>(dialog)->done(QDialog::Accepted);  // without the dialog's own checks of the typed name
