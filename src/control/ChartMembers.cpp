@@ -1,5 +1,6 @@
 // The host's drawing operations on the chart.
 #include "control/ControlImpl.h"
+#include "settings/frmUnit.h"
 #include "tesmo/Error.h"
 
 namespace tesmo {
@@ -42,9 +43,37 @@ void ucTesmo::Clear() {
     if (d->s.MapStyle != 0) d->scale.SetScaleUnit();
 }
 
-void ucTesmo::EditScaleSetting(std::int16_t, const std::string&) {
-    if (d->s.MapStyle == 0) throw Error(1032, "Invalid method if 'MapStyle' = 0");
-    throw Error(errors::NotSupported, "The coordinate system settings dialog is not available in this version");
+void ucTesmo::EditScaleSetting(std::int16_t Modal, const std::string& Title) {
+    ControlState& s = d->s;
+    const Ports& ports = d->ports;
+    if (s.MapStyle == 0) throw Error(1032, "Invalid method if 'MapStyle' = 0");
+    frmUnit& dialog = UnitDialog();
+    // One dialog for all controls: a second request while it is open is refused.
+    if (dialog.Showing) {
+        ports.prompts.MsgBox("The Coordinate System settings are already open.", msgbox::Exclamation, "");
+        return;
+    }
+    dialog.TargetControl = this;
+    dialog.onRedraw = [&s](bool redraw) { s.DialogRedraw = redraw; };
+    const bool redraw = ports.host.Visible();
+    dialog.DrawEnabled = redraw;
+    dialog.Load();
+    if (!Title.empty()) dialog.Caption = "Coordinate System settings: " + Title;
+    if (Modal != 0) {
+        if (s.Topmost) d->menus.ToggleTopmost(s.ParentWindow);
+        ports.dialogs.ShowSettings(dialog, true, false);
+    } else {
+        ports.dialogs.ShowSettings(dialog, false, s.Topmost);
+        // The call returns once the dialog has closed; meanwhile the user interface runs.
+        while (dialog.Showing && !s.FlagExit) {
+            ports.ui.Yield();
+            if (dialog.Showing && !s.FlagExit) ports.ui.WaitUntil(ports.clock.NowMs() + 250);
+        }
+    }
+    const bool cancelled = dialog.Cancel || dialog.Showing;
+    dialog.TargetControl = nullptr;
+    dialog.onRedraw = nullptr;
+    if (!cancelled) ports.events.ChangeScaleSetting(redraw);
 }
 
 }  // namespace tesmo

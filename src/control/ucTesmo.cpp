@@ -3,6 +3,7 @@
 
 #include "core/ControlCore.h"
 #include "control/ControlImpl.h"
+#include "settings/frmUnit.h"
 #include "core/Corrections.h"
 #include "core/Layout.h"
 #include "support/Conversions.h"
@@ -12,7 +13,15 @@
 namespace tesmo {
 ucTesmo::ucTesmo(const Ports& ports) : d(std::make_unique<Impl>(ports, *this)) {}
 
-ucTesmo::~ucTesmo() = default;
+ucTesmo::~ucTesmo() {
+    // The settings dialog never reaches a control that is gone.
+    frmUnit& dialog = UnitDialog();
+    if (dialog.TargetControl == this) {
+        dialog.Unload(false);
+        dialog.TargetControl = nullptr;
+        dialog.onRedraw = nullptr;
+    }
+}
 
 bool ucTesmo::AutoRedraw() const { return d->s.AutoRedraw; }
 

@@ -37,7 +37,7 @@ ControlHost::ControlHost(TesmoWidget& widget)
       prompts_(&widget, gate_),
       hostSite_(&widget, gate_, pixelX_, pixelY_),
       ui_(clock_, gate_),
-      dialogs_(&widget, gate_),
+      dialogs_(&widget, clock_, gate_),
       events_(&widget, gate_),
       windows_(&widget, surfaceWidget_, surface_, pixelX_, pixelY_, gate_),
       common_(&widget, gate_) {

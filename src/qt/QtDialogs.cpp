@@ -2,6 +2,7 @@
 
 #include "qt/AboutBox.h"
 #include "qt/TrackListWindow.h"
+#include "qt/UnitWindow.h"
 
 namespace tesmo {
 
@@ -23,9 +24,24 @@ void QtDialogs::ShowTrackList(frmList& list, bool topmost) {
     delete trackList_.data();
 }
 
+void QtDialogs::ShowSettings(frmUnit& dialog, bool modal, bool topmost) {
+    if (!owner_ || settings_) return;
+    ReentryGate::Scope scope(gate_);
+    settings_ = new UnitWindow(dialog, clock_, owner_->window());
+    if (topmost) settings_->setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (modal) {
+        settings_->exec();
+        delete settings_.data();
+        return;
+    }
+    QObject::connect(settings_.data(), &QDialog::finished, settings_.data(), &QObject::deleteLater);
+    settings_->show();
+}
+
 void QtDialogs::UnloadAll() {
     if (about_) about_->reject();
     if (trackList_) trackList_->closeFromCode();
+    if (settings_) settings_->closeFromCode();
 }
 
 }  // namespace tesmo

@@ -2,6 +2,8 @@
 
 #include <QPointer>
 
+#include "tesmo/TesmoWidget.h"
+
 #include "qt/ReentryGate.h"
 #include "surface/HostSite.h"
 
@@ -23,6 +25,7 @@ public:
     void setHeight(std::int32_t twips) override;
     void setBackColor(std::int32_t color) override;
     bool Enabled() const override;
+    bool Visible() const override { return widget_ && widget_->isVisible(); }
     void setEnabled(bool value) override;
     void PropertyChanged(const std::string& name) override;
     bool UserMode() const override { return !designMode_; }

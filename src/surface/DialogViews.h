@@ -3,6 +3,7 @@
 namespace tesmo {
 
 class frmList;
+class frmUnit;
 
 // The control's own windows.
 class DialogViews {
@@ -13,6 +14,9 @@ public:
     // Shows the track list modally (in the topmost band when asked), passing the user's
     // actions to it; returns once it has closed.
     virtual void ShowTrackList(frmList& list, bool topmost) = 0;
+    // Shows the settings dialog, modally (returning once it has closed) or not (returning at
+    // once), in the topmost band when asked.
+    virtual void ShowSettings(frmUnit& dialog, bool modal, bool topmost) = 0;
     // Closes every dialog window of the control (at shutdown).
     virtual void UnloadAll() = 0;
 };

@@ -19,6 +19,8 @@ public:
     virtual void setHeight(std::int32_t twips) = 0;
     virtual void setBackColor(std::int32_t color) = 0;
     virtual bool Enabled() const = 0;
+    // The control's window is on the screen.
+    virtual bool Visible() const = 0;
     virtual void setEnabled(bool value) = 0;
     // Tells the container that a persisted property changed.
     virtual void PropertyChanged(const std::string& name) = 0;

@@ -16,6 +16,7 @@
 #include "surface/PropertyBag.h"
 #include "tesmo/ucTesmo.h"
 #include "menus/CommandTarget.h"
+#include "settings/frmUnit.h"
 #include "tracks/frmList.h"
 
 namespace tesmo::test {
@@ -115,7 +116,7 @@ public:
     float innerWidth = 9600, innerHeight = 6200;
     std::vector<std::string> notified;
     std::vector<std::int32_t> widthsSet, heightsSet;
-    bool userMode = true, enabled = true;
+    bool userMode = true, enabled = true, visible = true;
     std::int32_t backColor = 0;
     std::string folder = EmptyDatabaseFolder();
     bool failSizes = false;
@@ -126,6 +127,7 @@ public:
     void setHeight(std::int32_t twips) override;
     void setBackColor(std::int32_t c) override { backColor = c; }
     bool Enabled() const override { return enabled; }
+    bool Visible() const override { return visible; }
     void setEnabled(bool v) override { enabled = v; }
     void PropertyChanged(const std::string& name) override { notified.push_back(name); }
     bool UserMode() const override { return userMode; }
@@ -177,9 +179,16 @@ public:
     std::vector<std::string> listCaptions;
     std::vector<std::vector<std::string>> listEntries;
     std::function<void(frmList&)> onTrackList = [](frmList& list) { list.ClosedByUser(); };
+    // The user's part in the settings dialog; by default the window is closed at once.
+    std::function<void(frmUnit&)> onSettings = [](frmUnit& dialog) { dialog.Unload(true); };
+    std::vector<bool> settingsModal;
 
     void ShowAbout() override { ++aboutShown; }
     void ShowTrackList(frmList& list, bool) override;
+    void ShowSettings(frmUnit& dialog, bool modal, bool) override {
+        settingsModal.push_back(modal);
+        onSettings(dialog);
+    }
     void UnloadAll() override { ++unloaded; }
 };
 

@@ -211,7 +211,7 @@ TEST(PopupMenu, ARightReleaseOpensTheModesMenuAndRunsThePick) {
     for (const auto& i : chart.items) captions.push_back(i.name.empty() ? "|" : i.caption);
     EXPECT_EQ(captions, (std::vector<std::string>{"Coordinate System settings", "Clear Chart", "|", "Always on top", "|",
                                                   "Switch to Map mode"}));
-    EXPECT_EQ(rig.prompts.calls.back().style, 16) << "Coordinate System settings: its error is shown";
+    EXPECT_EQ(rig.dialogs.settingsModal, std::vector<bool>{true}) << "Coordinate System settings, modal";
 }
 
 }  // namespace
