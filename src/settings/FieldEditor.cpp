@@ -70,9 +70,13 @@ void FieldEditor::SelectAll() {
     length = static_cast<int>(text.size());
 }
 
-void FieldEditor::Replace(const std::string& with) {
+void FieldEditor::Clamp() {
     start = std::clamp(start, 0, static_cast<int>(text.size()));
     length = std::clamp(length, 0, static_cast<int>(text.size()) - start);
+}
+
+void FieldEditor::Replace(const std::string& with) {
+    Clamp();
     text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(length), with);
     start += static_cast<int>(with.size());
     length = 0;
@@ -90,6 +94,7 @@ void FieldEditor::PrepareNumberForEdit() {
 }
 
 FieldEditor::Typed FieldEditor::NumberKeyPress(char32_t key) {
+    Clamp();
     const std::string& decimal = Shared().DecimalSeparator;
     const bool separator = !decimal.empty() && Utf8(key) == decimal;
     const bool minus = key == '-' && bound_;
@@ -161,6 +166,7 @@ bool FieldEditor::DateKeyDown(Arrow arrow) {
 
 FieldEditor::Typed FieldEditor::DateKeyPress(char32_t key, const std::string& mask) {
     if (!IsDigit(key)) return Typed::Refused;
+    Clamp();
     // The mask's own separators are skipped: 2 and 5 in "__/__/____", 4 and 7 in "____/__/__".
     const MaskPlaces places = PlacesOf(mask);
     if (length > 2) {

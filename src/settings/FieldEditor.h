@@ -51,6 +51,8 @@ public:
     void SelectAll();
 
 private:
+    // A selection within the text.
+    void Clamp();
     void Replace(const std::string& with);
     void SelectOne(int at);
 

@@ -1,0 +1,199 @@
+// The settings dialog's logic through EditScaleSetting: loading, applying, its buttons,
+// its swatches and the switch of an axis between numbers and dates.
+#include <gtest/gtest.h>
+
+#include "fakes/Fakes.h"
+#include "support/DayNumber.h"
+
+namespace tesmo::test {
+namespace {
+
+struct DialogRig : Rig {
+    DialogRig() {
+        clock.today = DayNumberFromCivil(2026, 12, 6) + 0.5;
+        start();
+        control.setMapStyle(enMapStyle::ScaleSystem);
+        events.raised.clear();
+        prompts.calls.clear();
+    }
+    // Opens the dialog and lets `user` act on it; the dialog closes with Cancel unless the
+    // user closed it.
+    void edit(const std::function<void(frmUnit&)>& user, std::int16_t modal = 1, const std::string& title = {}) {
+        dialogs.onSettings = [user](frmUnit& d) {
+            user(d);
+            if (d.Showing) d.CancelButton();
+        };
+        control.EditScaleSetting(modal, title);
+    }
+    std::string& text(frmUnit& d, UnitField f) { return d.field(f).text; }
+};
+
+TEST(SettingsDialog, LoadsTheControlsSettings) {
+    const struct {
+        float min;
+        const char* shown;
+    } bounds[] = {{0.5f, "0.5"}, {12.6f, "13"}, {-0.5f, "-1"}, {1500, "1,500"}};
+    for (const auto& b : bounds) {
+        DialogRig rig;
+        MemoryPropertyBag stored;  // the setter would round the bound to a whole number
+        stored.values = {{"MapStyle", std::int32_t{1}}, {"MinX", b.min}};
+        rig.container().ReadProperties(stored);
+        std::string shown;
+        rig.edit([&](frmUnit& d) { shown = d.field(UnitField::MinX).text; });
+        EXPECT_EQ(shown, b.shown) << b.min;
+    }
+
+    DialogRig rig;
+    rig.control.setXAsDate(true);
+    rig.control.setViewGrid(false);
+    rig.control.setGridColor(0);
+    rig.edit([&](frmUnit& d) {
+        EXPECT_EQ(d.Caption, "Coordinate System settings: Rain") << "the title given";
+        EXPECT_TRUE(d.DateX);
+        EXPECT_EQ(d.field(UnitField::MinX).text, "01/01/2026");
+        EXPECT_EQ(d.field(UnitField::MaxX).text, "31/12/2026");
+        EXPECT_EQ(d.field(UnitField::UnitY).text, "10");
+        EXPECT_EQ(d.GridCaption(), "axes");
+        EXPECT_TRUE(frmUnit::IsDarkColor(d.swatches[0])) << "black: a white caption";
+        d.GridClick(true);
+        EXPECT_EQ(d.GridCaption(), "grid");
+    }, 1, "Rain");
+    EXPECT_TRUE(rig.events.raised.empty()) << "cancelled: no event";
+
+    const struct {
+        std::int32_t color;
+        bool dark;
+    } colors[] = {{0x0000FF, false}, {0x646464, true}, {0xC8C8C8, false}, {0, true}, {0xC832C8, true}, {0xFFFFFF, false}};
+    for (const auto& c : colors) EXPECT_EQ(frmUnit::IsDarkColor(c.color), c.dark) << std::hex << c.color;
+}
+
+TEST(SettingsDialog, OkAppliesInOrderAndRefusesBadDates) {
+    DialogRig rig;
+    rig.control.setXAsDate(true);
+    rig.edit([&](frmUnit& d) {
+        rig.text(d, UnitField::MaxX) = "__/__/____";
+        d.OK(rig.prompts);
+        EXPECT_TRUE(d.Showing) << "a bad date keeps the dialog open";
+        EXPECT_EQ(rig.prompts.calls.back().text, "Invalid Date.");
+        EXPECT_EQ(rig.prompts.calls.back().style, 48);
+        EXPECT_EQ(rig.text(d, UnitField::MaxX), "__/__/____") << "kept: it has a /";
+        EXPECT_EQ(d.focusRequest, UnitField::MaxX);
+        rig.text(d, UnitField::MaxX) = "12";
+        d.OK(rig.prompts);
+        EXPECT_EQ(rig.text(d, UnitField::MaxX), "__/__/____") << "emptied, the mask comes back";
+
+        rig.text(d, UnitField::MaxX) = "28/02/2026";
+        rig.text(d, UnitField::MinY) = "-5";
+        rig.text(d, UnitField::UnitY) = "-3";
+        d.OK(rig.prompts);
+        EXPECT_FALSE(d.Showing);
+        EXPECT_EQ(rig.text(d, UnitField::UnitY), "1");
+    });
+    EXPECT_EQ(rig.control.MaxX().toDouble(), DayNumberFromCivil(2026, 2, 28));
+    EXPECT_EQ(rig.control.MinY().toDouble(), -5);
+    EXPECT_EQ(rig.control.UnitY(), 1);
+    EXPECT_EQ(rig.events.raised, std::vector<std::string>{"ChangeScaleSetting"});
+    EXPECT_EQ(rig.events.scaleRedraws, std::vector<bool>{true}) << "the control is on screen";
+
+    DialogRig refused;
+    refused.edit([&](frmUnit& d) {
+        refused.text(d, UnitField::MinX) = "7";
+        refused.text(d, UnitField::UnitX) = "1e40";
+        EXPECT_FALSE(d.ApplySettings(refused.prompts));
+        EXPECT_EQ(refused.prompts.calls.back().text, "Overflow");
+        EXPECT_EQ(refused.prompts.calls.back().style, 16);
+    });
+    EXPECT_EQ(refused.control.MinX().toDouble(), 7) << "what was written before stays";
+
+    DialogRig hidden;
+    hidden.host.visible = false;
+    hidden.edit([&](frmUnit& d) {
+        EXPECT_FALSE(d.DrawEnabled);
+        hidden.text(d, UnitField::MaxY) = "50";
+        hidden.surface.ops.clear();
+        d.OK(hidden.prompts);
+    });
+    EXPECT_EQ(hidden.control.MaxY().toDouble(), 50);
+    EXPECT_TRUE(hidden.surface.ops.empty()) << "not on screen: no scale drawn";
+}
+
+TEST(SettingsDialog, DrawPreviewsThenCancelKeepsItWithoutAnEvent) {
+    DialogRig rig;
+    rig.control.Point_Add(10, 10);
+    rig.control.Point_Add(90, 90);
+    rig.edit([&](frmUnit& d) {
+        rig.text(d, UnitField::MaxX) = "200";
+        d.Draw(rig.prompts);
+        EXPECT_EQ(d.CancelCaption, "Close");
+        EXPECT_TRUE(d.DrawEnabled);
+        EXPECT_TRUE(d.Redraw());
+    });
+    EXPECT_EQ(rig.control.MaxX().toDouble(), 200);
+    EXPECT_EQ(rig.events.raised, (std::vector<std::string>{"ChangeScaleSetting", "StartDrawing", "FinishDrawing"}))
+        << "the preview's scale tells the host and draws the points; Cancel adds nothing";
+    EXPECT_EQ(rig.events.scaleRedraws, std::vector<bool>{false});
+}
+
+TEST(SettingsDialog, SwatchesApplyAtOnce) {
+    DialogRig rig;
+    rig.common.answer = 0x00FF00;
+    rig.edit([&](frmUnit& d) {
+        d.SwatchClick(Swatch::Back, rig.common);
+        rig.common.answer = -1;
+        d.SwatchClick(Swatch::Chart, rig.common);
+    });
+    EXPECT_EQ(rig.common.shown[0], (std::pair<std::int32_t, std::string>{0xFFC0C0, "Choose the background color"}));
+    EXPECT_EQ(rig.common.shown[1].second, "Choose the Chart color");
+    EXPECT_EQ(rig.control.BackColor(), 0x00FF00) << "kept although the dialog was cancelled";
+    EXPECT_EQ(rig.control.ForeColor(), 255) << "a cancelled colour changes nothing";
+}
+
+TEST(SettingsDialog, SwitchingAnAxisToDatesAndBack) {
+    DialogRig rig;
+    rig.edit([&](frmUnit& d) {
+        d.AxisClick(true, true, true, rig.clock);
+        EXPECT_EQ(rig.text(d, UnitField::MaxX), "31/12/2026");
+        EXPECT_EQ(rig.text(d, UnitField::MinX), "__/__/____");
+        EXPECT_EQ(d.field(UnitField::MinX).maxLength, 10);
+        EXPECT_EQ(d.focusRequest, UnitField::MinX);
+        d.AxisClick(true, false, true, rig.clock);
+        EXPECT_EQ(rig.text(d, UnitField::MaxX), "100");
+        EXPECT_EQ(rig.text(d, UnitField::MinX), "");
+        EXPECT_EQ(d.field(UnitField::MinX).maxLength, 0);
+        d.AxisClick(true, true, true, rig.clock);
+    });
+    // The max text saved at the switch outlives the opening.
+    rig.control.setXAsDate(true);
+    rig.edit([&](frmUnit& d) {
+        d.AxisClick(true, false, true, rig.clock);
+        EXPECT_EQ(rig.text(d, UnitField::MaxX), "100");
+    });
+}
+
+TEST(SettingsDialog, ModelessWaitsAndOneDialogServesOneControlAtATime) {
+    DialogRig rig;
+    rig.dialogs.onSettings = [](frmUnit&) {};  // shown; the user acts later
+    int waited = 0;
+    rig.ui.onYield = [&] {
+        frmUnit& d = UnitDialog();
+        if (++waited == 3) {
+            DialogRig other;
+            other.control.EditScaleSetting();
+            EXPECT_EQ(other.prompts.calls.back().text, "The Coordinate System settings are already open.");
+            d.OK(rig.prompts);
+        }
+    };
+    rig.control.EditScaleSetting(0);
+    EXPECT_GE(waited, 3) << "returns once the dialog has closed";
+    EXPECT_FALSE(UnitDialog().Showing);
+    EXPECT_EQ(rig.dialogs.settingsModal, std::vector<bool>{false});
+    EXPECT_GT(rig.ui.waits.size(), 0u) << "sleeping, not spinning";
+    EXPECT_EQ(rig.events.raised.back(), "ChangeScaleSetting");
+
+    Rig map;
+    map.start();
+    EXPECT_EQ(ErrorOf([&] { map.control.EditScaleSetting(); }), 1032);
+}
+
+}  // namespace
+}  // namespace tesmo::test
