@@ -26,6 +26,7 @@ double DayNumber(const QDate& date) {
 ChartView::ChartView(QWidget* parent) : QWidget(parent), chart_(new tesmo::TesmoWidget(this)) {
     auto* draw = new QPushButton(tr("Draw"), this);
     auto* stop = new QPushButton(tr("Stop (FlagExit)"), this);
+    auto* settings = new QPushButton(tr("Settings..."), this);
     baseStep_ = new QDoubleSpinBox(this);
     baseStep_->setRange(0, 64000);
     baseStep_->setValue(15);
@@ -38,6 +39,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent), chart_(new tesmo::Tesmo
     auto* bar = new QHBoxLayout;
     bar->addWidget(draw);
     bar->addWidget(stop);
+    bar->addWidget(settings);
     bar->addWidget(new QLabel(tr("BaseStep"), this));
     bar->addWidget(baseStep_);
     bar->addWidget(new QLabel(tr("Delay"), this));
@@ -57,6 +59,12 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent), chart_(new tesmo::Tesmo
         this->draw();
     });
     connect(stop, &QPushButton::clicked, this, [this] { chart_->control().setFlagExit(true); });
+    // Modeless: the chart stays usable while the dialog is open.
+    connect(settings, &QPushButton::clicked, this, [this] { chart_->control().EditScaleSetting(0, "Daily temperature"); });
+    connect(chart_, &tesmo::TesmoWidget::ChangeScaleSetting, this, [this](bool redraw) {
+        addPoints();  // the bounds may take in days left out before
+        if (redraw) this->draw();
+    });
     connect(chart_, &tesmo::TesmoWidget::MouseMove, this, [this](short&, short&, float&, float&) {
         const tesmo::ucTesmo& c = chart_->control();
         emit status(tr("X: %1   Y: %2")

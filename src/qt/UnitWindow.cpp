@@ -136,6 +136,7 @@ UnitWindow::UnitWindow(frmUnit& dialog, const Clock& clock, QWidget* parent)
             spinner->setRange(-kSpinRange, kSpinRange);
             spinner->setValue(0);
             spinner->setInvertedAppearance(true);  // the upper arrow counts up
+            spinner->setFocusPolicy(Qt::TabFocus);  // a click steps the field without leaving it
             spinner->setFixedHeight(fields_[static_cast<std::size_t>(i)]->sizeHint().height());
             spinners_[static_cast<std::size_t>(i)] = spinner;
             connect(spinner, &QScrollBar::valueChanged, this, [this, field, spinner](int v) { spin(field, spinner, v); });

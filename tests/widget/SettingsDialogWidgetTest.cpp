@@ -1,0 +1,172 @@
+// The coordinate-system settings dialog on screen, offscreen: typing, buttons, the close box,
+// and the control going away while the dialog is open.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "tesmo/TesmoWidget.h"
+
+namespace tesmo {
+namespace {
+
+QDialog* SettingsWindow() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("frmUnit") && top->isVisible()) return qobject_cast<QDialog*>(top);
+    return nullptr;
+}
+
+// Runs `action` on the settings window once it is on screen, modal or not.
+class WhenOpen {
+public:
+    explicit WhenOpen(std::function<void(QDialog*)> action) {
+        QObject::connect(&poll_, &QTimer::timeout, [this, action] {
+            QDialog* window = SettingsWindow();
+            if (!window) return;
+            poll_.stop();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+            action(window);
+        });
+        poll_.start(5);
+    }
+
+private:
+    QTimer poll_;
+};
+
+template <typename T>
+T* Child(QDialog* window, const char* name) {
+    T* child = window->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+void Retype(QDialog* window, const char* field, const QString& text) {
+    auto* edit = Child<QLineEdit>(window, field);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+}
+
+struct Chart {
+    Chart() {
+        w.resize(320, 240);
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        w.control().setMapStyle(enMapStyle::ScaleSystem);
+        w.control().setMaxX(100.0);
+    }
+    TesmoWidget w;
+    QSignalSpy changed{&w, &TesmoWidget::ChangeScaleSetting};
+};
+
+TEST(SettingsDialogWidget, EveryPartIsNamedRangedAndInTabOrder) {
+    Chart chart;
+    QStringList order;
+    WhenOpen check([&](QDialog* window) {
+        EXPECT_EQ(window->windowTitle(), "Coordinate System settings: Rain");
+        for (const char* name : {"vsMinX", "vsMaxX", "vsUnitX", "vsMinY", "vsMaxY", "vsUnitY"}) {
+            if (auto* bar = Child<QScrollBar>(window, name)) {
+                EXPECT_EQ(bar->minimum(), -32000) << name;
+                EXPECT_EQ(bar->maximum(), 32000) << name;
+                EXPECT_EQ(bar->value(), 0) << name;
+            }
+        }
+        for (const char* name : {"chkDateX", "chkDateY", "chkGrid"}) Child<QCheckBox>(window, name);
+        for (const char* name : {"lblGrid", "lblBack", "lblChart"}) Child<QWidget>(window, name);
+        EXPECT_EQ(Child<QLineEdit>(window, "txtMaxX")->text(), "100");
+        QWidget* w = Child<QWidget>(window, "txtMinX");
+        do {
+            if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
+            w = w->nextInFocusChain();
+        } while (w->objectName() != "txtMinX");
+        Child<QPushButton>(window, "btnCancel")->click();
+    });
+    chart.w.control().EditScaleSetting(1, "Rain");
+    EXPECT_EQ(order, QStringList({"txtMinX", "vsMinX", "txtMaxX", "vsMaxX", "chkDateX", "txtUnitX", "vsUnitX",
+                                  "txtMinY", "vsMinY", "txtMaxY", "vsMaxY", "chkDateY", "txtUnitY", "vsUnitY",
+                                  "chkGrid", "btnOK", "btnDraw", "btnCancel"}));
+    EXPECT_EQ(chart.changed.count(), 0) << "Cancel changes nothing";
+}
+
+// Typed values reach the control on Draw and on OK; the close box and Cancel keep the old ones.
+TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
+    struct Case {
+        const char* name;
+        std::function<void(QDialog*)> leave;
+        double maxX;
+        QList<bool> events;  // the Redraw argument of each ChangeScaleSetting
+    };
+    const Case cases[] = {
+        {"OK", [](QDialog* d) { Child<QPushButton>(d, "btnOK")->click(); }, 250, {true}},
+        {"Cancel", [](QDialog* d) { Child<QPushButton>(d, "btnCancel")->click(); }, 100, {}},
+        {"close box", [](QDialog* d) { d->close(); }, 100, {}},
+        {"Escape", [](QDialog* d) { QTest::keyClick(Child<QLineEdit>(d, "txtMaxX"), Qt::Key_Escape); }, 100, {}},
+        {"Draw then Close",
+         [](QDialog* d) {
+             Child<QPushButton>(d, "btnDraw")->click();
+             EXPECT_EQ(Child<QPushButton>(d, "btnCancel")->text(), "Close");
+             Child<QPushButton>(d, "btnCancel")->click();
+         },
+         250, {false}},  // from the drawing, none from closing
+    };
+    for (const Case& c : cases) {
+        Chart chart;
+        WhenOpen act([&](QDialog* window) {
+            Retype(window, "txtMaxX", "250");
+            c.leave(window);
+        });
+        chart.w.control().EditScaleSetting(0, "");
+        EXPECT_EQ(SettingsWindow(), nullptr) << c.name;
+        EXPECT_DOUBLE_EQ(chart.w.control().MaxX().toDouble(), c.maxX) << c.name;
+        QList<bool> events;
+        for (const QList<QVariant>& args : chart.changed) events << args.at(0).toBool();
+        EXPECT_EQ(events, c.events) << c.name;
+    }
+}
+
+TEST(SettingsDialogWidget, ASecondRequestIsRefusedWhileTheDialogIsOpen) {
+    Chart first, second;
+    QString refusal;
+    WhenOpen act([&](QDialog* window) {
+        QTimer::singleShot(0, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
+                    refusal = box->text();
+                    box->reject();
+                }
+        });
+        second.w.control().EditScaleSetting(1, "");
+        Child<QPushButton>(window, "btnOK")->click();
+    });
+    first.w.control().EditScaleSetting(0, "");
+    EXPECT_EQ(refusal, "The Coordinate System settings are already open.");
+    EXPECT_EQ(first.changed.count(), 1);
+    EXPECT_EQ(second.changed.count(), 0);
+}
+
+TEST(SettingsDialogWidget, TheControlDeletedWhileItsDialogIsOpen) {
+    auto* w = new TesmoWidget;
+    w->show();
+    ucTesmo& c = w->control();
+    c.setMapStyle(enMapStyle::ScaleSystem);
+    WhenOpen act([w](QDialog* window) {
+        Retype(window, "txtMaxX", "250");
+        delete w;
+    });
+    c.EditScaleSetting(0, "");
+    EXPECT_EQ(SettingsWindow(), nullptr) << "the dialog goes with its control";
+    QTest::qWait(10);  // the control itself goes once its call has returned
+}
+
+}  // namespace
+}  // namespace tesmo
