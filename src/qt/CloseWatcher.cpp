@@ -1,11 +1,12 @@
 #include "qt/CloseWatcher.h"
 
 #include <QEvent>
+#include <QTimer>
 
 namespace tesmo {
 
-CloseWatcher::CloseWatcher(QWidget* widget, std::function<bool()> mayClose)
-    : QObject(widget), widget_(widget), mayClose_(std::move(mayClose)) {
+CloseWatcher::CloseWatcher(QWidget* widget, std::function<bool()> mayClose, std::function<void()> closed)
+    : QObject(widget), widget_(widget), mayClose_(std::move(mayClose)), closed_(std::move(closed)) {
     widget->installEventFilter(this);
     follow();
 }
@@ -21,10 +22,15 @@ void CloseWatcher::follow() {
 bool CloseWatcher::eventFilter(QObject* watched, QEvent* event) {
     // A move to another window shows the widget again there, also when an ancestor moved.
     if (watched == widget_ && (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)) follow();
-    if (watched == window_ && event->type() == QEvent::Close && !mayClose_()) {
+    if (watched != window_ || event->type() != QEvent::Close) return false;
+    if (!mayClose_()) {
         event->ignore();
         return true;
     }
+    // The window's own handler may still refuse; whether it closed shows once it has run.
+    QTimer::singleShot(0, this, [this] {
+        if (window_ && !window_->isVisible()) closed_();
+    });
     return false;
 }
 

@@ -9,11 +9,11 @@ namespace tesmo {
 
 // Watches the window that holds a widget for its closing, and follows the widget when it
 // moves to another window (also with an ancestor). `mayClose` runs before the window
-// closes; false keeps it open.
+// closes; false keeps it open. `closed` runs once the window has closed.
 class CloseWatcher : public QObject {
     Q_OBJECT
 public:
-    CloseWatcher(QWidget* widget, std::function<bool()> mayClose);
+    CloseWatcher(QWidget* widget, std::function<bool()> mayClose, std::function<void()> closed);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,6 +24,7 @@ private:
     QPointer<QWidget> widget_;
     QPointer<QWidget> window_;
     std::function<bool()> mayClose_;
+    std::function<void()> closed_;
 };
 
 }  // namespace tesmo

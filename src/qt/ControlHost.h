@@ -32,6 +32,7 @@ public:
     SurfaceWidget* surfaceWidget() const { return surfaceWidget_; }
     QtHostSite& hostSite() { return hostSite_; }
     QtPrompts& prompts() { return prompts_; }
+    QtDialogs& dialogs() { return dialogs_; }
 
     // Shuts the control down as its widget goes. When the control's own code is still on
     // the stack (the widget was deleted from inside a drawing's event processing), the

@@ -38,6 +38,10 @@ void QtDialogs::ShowSettings(frmUnit& dialog, bool modal, bool topmost) {
     settings_->show();
 }
 
+void QtDialogs::CancelSettings() {
+    if (settings_) settings_->reject();
+}
+
 void QtDialogs::UnloadAll() {
     if (about_) about_->reject();
     if (trackList_) trackList_->closeFromCode();

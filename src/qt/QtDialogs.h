@@ -23,6 +23,8 @@ public:
     void ShowTrackList(frmList& list, bool topmost) override;
     void ShowSettings(frmUnit& dialog, bool modal, bool topmost) override;
     void UnloadAll() override;
+    // Closes the settings dialog as its Cancel button does.
+    void CancelSettings();
 
 private:
     QPointer<QWidget> owner_;

@@ -19,8 +19,13 @@ TesmoWidget::TesmoWidget(QWidget* parent) : QWidget(parent), host_(std::make_uni
     container.Initialize();
     container.InitProperties();
     container.StartRunTime();
-    // A new track still open is settled with the user while the window is still there.
-    new CloseWatcher(this, [this] { return !host_ || Container(host_->control()).QueryClose(); });
+    // A new track still open is settled with the user while the window is still there; the
+    // settings dialog of a closed window leaves as Cancel does.
+    new CloseWatcher(
+        this, [this] { return !host_ || Container(host_->control()).QueryClose(); },
+        [this] {
+            if (host_) host_->dialogs().CancelSettings();
+        });
 }
 
 TesmoWidget::~TesmoWidget() {

@@ -54,6 +54,14 @@ double ToDayNumber(std::string text) {
     return LeadingNumber(text);
 }
 
+// A number bound the control's setter would pass over without a word (no number, or none
+// a Single holds) is refused here, so that OK never stands for a value that was dropped.
+void CheckBound(const std::string& text) {
+    const auto number = ReadNumberText(text);
+    if (!number) throw Error(errors::TypeMismatch, "Type mismatch");
+    ToSingle(*number);
+}
+
 // A whole number of the locale, as the unit setters take it.
 std::int32_t UnitValue(const std::string& text) {
     const auto number = ReadNumberText(text);
@@ -152,15 +160,20 @@ bool frmUnit::ApplySettings(Prompts& prompts) {
         return false;
     }
     ucTesmo& c = *TargetControl;
+    std::optional<UnitField> applying;
     try {
-        c.setMinX(field(UnitField::MinX).text);
-        c.setMaxX(field(UnitField::MaxX).text);
-        c.setMinY(field(UnitField::MinY).text);
-        c.setMaxY(field(UnitField::MaxY).text);
+        for (const auto& [f, set] : {std::pair{UnitField::MinX, &ucTesmo::setMinX}, std::pair{UnitField::MaxX, &ucTesmo::setMaxX},
+                                     std::pair{UnitField::MinY, &ucTesmo::setMinY}, std::pair{UnitField::MaxY, &ucTesmo::setMaxY}}) {
+            applying = f;
+            if (!InDateMode(f)) CheckBound(field(f).text);
+            (c.*set)(field(f).text);
+        }
         for (const auto& [f, set] : {std::pair{UnitField::UnitX, &ucTesmo::setUnitX}, std::pair{UnitField::UnitY, &ucTesmo::setUnitY}}) {
+            applying = f;
             if (!(LeadingNumber(field(f).text) > 0)) field(f).text = "1";
             (c.*set)(UnitValue(field(f).text));
         }
+        applying.reset();
         c.setViewGrid(Grid);
         c.setGridColor(swatches[0]);
         c.setBackColor(swatches[1]);
@@ -170,6 +183,7 @@ bool frmUnit::ApplySettings(Prompts& prompts) {
         return true;
     } catch (const Error& e) {
         prompts.MsgBox(e.description(), msgbox::Critical, "");
+        focusRequest = applying;
         return false;
     }
 }

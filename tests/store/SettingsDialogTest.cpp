@@ -95,15 +95,26 @@ TEST(SettingsDialog, OkAppliesInOrderAndRefusesBadDates) {
     EXPECT_EQ(rig.events.raised, std::vector<std::string>{"ChangeScaleSetting"});
     EXPECT_EQ(rig.events.scaleRedraws, std::vector<bool>{true}) << "the control is on screen";
 
-    DialogRig refused;
-    refused.edit([&](frmUnit& d) {
-        refused.text(d, UnitField::MinX) = "7";
-        refused.text(d, UnitField::UnitX) = "1e40";
-        EXPECT_FALSE(d.ApplySettings(refused.prompts));
-        EXPECT_EQ(refused.prompts.calls.back().text, "Overflow");
-        EXPECT_EQ(refused.prompts.calls.back().style, 16);
-    });
-    EXPECT_EQ(refused.control.MinX().toDouble(), 7) << "what was written before stays";
+    // A value that cannot be written is reported and gets the focus; what came before stays.
+    const struct {
+        UnitField field;
+        std::string text;
+        const char* message;
+    } refusals[] = {{UnitField::UnitX, "1e40", "Overflow"},      {UnitField::MaxX, "1e39", "Overflow"},
+                    {UnitField::MaxY, std::string(10000, '9'), "Type mismatch"},
+                    {UnitField::MaxY, "", "Type mismatch"},         {UnitField::MaxX, "4x", "Type mismatch"}};
+    for (const auto& r : refusals) {
+        DialogRig refused;
+        refused.edit([&](frmUnit& d) {
+            refused.text(d, UnitField::MinX) = "7";
+            refused.text(d, r.field) = r.text;
+            EXPECT_FALSE(d.ApplySettings(refused.prompts));
+            EXPECT_EQ(refused.prompts.calls.back().text, r.message) << r.text.substr(0, 8);
+            EXPECT_EQ(refused.prompts.calls.back().style, 16);
+            EXPECT_EQ(d.focusRequest, r.field);
+        });
+        EXPECT_EQ(refused.control.MinX().toDouble(), 7) << "what was written before stays";
+    }
 
     DialogRig hidden;
     hidden.host.visible = false;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 #include <functional>
 
 #include "tesmo/TesmoWidget.h"
+#include "widget/OnShown.h"
 
 namespace tesmo {
 namespace {
@@ -73,6 +75,7 @@ TEST(SettingsDialogWidget, EveryPartIsNamedRangedAndInTabOrder) {
     Chart chart;
     QStringList order;
     WhenOpen check([&](QDialog* window) {
+        EXPECT_EQ(QApplication::activeModalWidget(), window);
         EXPECT_EQ(window->windowTitle(), "Coordinate System settings: Rain");
         for (const char* name : {"vsMinX", "vsMaxX", "vsUnitX", "vsMinY", "vsMaxY", "vsUnitY"}) {
             if (auto* bar = Child<QScrollBar>(window, name)) {
@@ -118,6 +121,29 @@ TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
              Child<QPushButton>(d, "btnCancel")->click();
          },
          250, {false}},  // from the drawing, none from closing
+        {"Draw then OK",
+         [](QDialog* d) {
+             Child<QPushButton>(d, "btnDraw")->click();
+             Child<QPushButton>(d, "btnOK")->click();
+         },
+         250, {false, true}},
+        {"10,000 digits pasted",
+         [](QDialog* d) {
+             auto* edit = Child<QLineEdit>(d, "txtMaxX");
+             QApplication::clipboard()->setText(QString(10000, QLatin1Char('9')));
+             QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+             QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+             QString message;
+             OnShown<QMessageBox> answer([&](QMessageBox* box) {
+                 message = box->text();
+                 box->accept();
+             });
+             Child<QPushButton>(d, "btnOK")->click();
+             EXPECT_EQ(message, "Type mismatch");
+             EXPECT_TRUE(d->isVisible()) << "a value that does not fit keeps the dialog open";
+             Child<QPushButton>(d, "btnCancel")->click();
+         },
+         100, {}},
     };
     for (const Case& c : cases) {
         Chart chart;
@@ -154,18 +180,30 @@ TEST(SettingsDialogWidget, ASecondRequestIsRefusedWhileTheDialogIsOpen) {
     EXPECT_EQ(second.changed.count(), 0);
 }
 
-TEST(SettingsDialogWidget, TheControlDeletedWhileItsDialogIsOpen) {
-    auto* w = new TesmoWidget;
-    w->show();
-    ucTesmo& c = w->control();
-    c.setMapStyle(enMapStyle::ScaleSystem);
-    WhenOpen act([w](QDialog* window) {
-        Retype(window, "txtMaxX", "250");
-        delete w;
-    });
-    c.EditScaleSetting(0, "");
-    EXPECT_EQ(SettingsWindow(), nullptr) << "the dialog goes with its control";
-    QTest::qWait(10);  // the control itself goes once its call has returned
+// The dialog goes with its control, or as Cancel with the control's window.
+TEST(SettingsDialogWidget, TheControlOrItsWindowGoesWhileTheDialogIsOpen) {
+    for (const bool deleted : {true, false}) {
+        auto* w = new TesmoWidget;
+        w->show();
+        ucTesmo& c = w->control();
+        c.setMapStyle(enMapStyle::ScaleSystem);
+        QSignalSpy changed(w, &TesmoWidget::ChangeScaleSetting);
+        WhenOpen act([w, deleted](QDialog* window) {
+            Retype(window, "txtMaxX", "250");
+            if (deleted)
+                delete w;
+            else
+                w->window()->close();
+        });
+        c.EditScaleSetting(0, "");
+        EXPECT_EQ(SettingsWindow(), nullptr) << deleted;
+        if (!deleted) {
+            EXPECT_EQ(changed.count(), 0);
+            EXPECT_NE(c.MaxX().toDouble(), 250);
+            delete w;
+        }
+        QTest::qWait(10);  // the control itself goes once its call has returned
+    }
 }
 
 }  // namespace
