@@ -64,13 +64,18 @@ void ucTesmo::EditScaleSetting(std::int16_t Modal, const std::string& Title) {
         ports.dialogs.ShowSettings(dialog, true, false);
     } else {
         ports.dialogs.ShowSettings(dialog, false, s.Topmost);
-        // The call returns once the dialog has closed; meanwhile the user interface runs.
-        while (dialog.Showing && !s.FlagExit) {
+        // The call returns once the dialog has closed; meanwhile the user interface runs. A
+        // FlagExit left set by a drawing stopped before does not end the wait at once.
+        const bool stale = s.FlagExit;
+        const auto waiting = [&] { return dialog.Showing && !s.Terminated && (stale || !s.FlagExit); };
+        while (waiting()) {
             ports.ui.Yield();
-            if (dialog.Showing && !s.FlagExit) ports.ui.WaitUntil(ports.clock.NowMs() + 250);
+            if (waiting()) ports.ui.WaitUntil(ports.clock.NowMs() + 250);
         }
     }
     const bool cancelled = dialog.Cancel || dialog.Showing;
+    // Stopped by FlagExit: the dialog goes with the wait, its target with it.
+    if (dialog.Showing) ports.dialogs.CloseSettings();
     dialog.TargetControl = nullptr;
     dialog.onRedraw = nullptr;
     if (!cancelled) ports.events.ChangeScaleSetting(redraw);

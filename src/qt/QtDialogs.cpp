@@ -25,8 +25,13 @@ void QtDialogs::ShowTrackList(frmList& list, bool topmost) {
 }
 
 void QtDialogs::ShowSettings(frmUnit& dialog, bool modal, bool topmost) {
-    if (!owner_ || settings_) return;
+    if (!owner_) {
+        dialog.CancelButton();  // nowhere to show it
+        return;
+    }
     ReentryGate::Scope scope(gate_);
+    // A window closed before may still wait for its deferred deletion; it is no longer ours.
+    settings_.clear();
     settings_ = new UnitWindow(dialog, clock_, owner_->window());
     if (topmost) settings_->setWindowFlag(Qt::WindowStaysOnTopHint);
     if (modal) {
@@ -36,6 +41,10 @@ void QtDialogs::ShowSettings(frmUnit& dialog, bool modal, bool topmost) {
     }
     QObject::connect(settings_.data(), &QDialog::finished, settings_.data(), &QObject::deleteLater);
     settings_->show();
+}
+
+void QtDialogs::CloseSettings() {
+    if (settings_) settings_->closeFromCode();
 }
 
 void QtDialogs::CancelSettings() {

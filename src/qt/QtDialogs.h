@@ -22,6 +22,7 @@ public:
     void ShowAbout() override;
     void ShowTrackList(frmList& list, bool topmost) override;
     void ShowSettings(frmUnit& dialog, bool modal, bool topmost) override;
+    void CloseSettings() override;
     void UnloadAll() override;
     // Closes the settings dialog as its Cancel button does.
     void CancelSettings();

@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -58,7 +60,8 @@ void UnitFieldEdit::keyPressEvent(QKeyEvent* event) {
             window_.showState();
             return;
         }
-    } else if (!event->text().isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+    } else if (!event->text().isEmpty() && event->key() != Qt::Key_Delete &&
+               !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
         // A typed character goes by the field's rules; no other key but those they allow passes.
         if (d.KeyPress(field_, event->text().toUcs4().front()) == FieldEditor::Typed::Refused) QApplication::beep();
         window_.showState();
@@ -135,7 +138,6 @@ UnitWindow::UnitWindow(frmUnit& dialog, const Clock& clock, QWidget* parent)
             spinner->setObjectName(QString::fromLatin1(kSpinnerNames[i]));
             spinner->setRange(-kSpinRange, kSpinRange);
             spinner->setValue(0);
-            spinner->setInvertedAppearance(true);  // the upper arrow counts up
             spinner->setFocusPolicy(Qt::TabFocus);  // a click steps the field without leaving it
             spinner->setFixedHeight(fields_[static_cast<std::size_t>(i)]->sizeHint().height());
             spinners_[static_cast<std::size_t>(i)] = spinner;
@@ -150,10 +152,12 @@ UnitWindow::UnitWindow(frmUnit& dialog, const Clock& clock, QWidget* parent)
         columns->addLayout(column);
     }
 
-    auto* strip = new QHBoxLayout;
-    strip->addWidget(chkGrid_);
+    auto* colors = new QGroupBox(this);
+    colors->setObjectName(QStringLiteral("Frame7"));
+    auto* colorRow = new QHBoxLayout(colors);
+    colorRow->addWidget(chkGrid_);
     for (int i = 0; i < 3; ++i) {
-        auto* swatch = new QLabel(this);
+        auto* swatch = new QLabel(colors);
         swatch->setObjectName(QString::fromLatin1(kSwatchNames[i]));
         swatch->setAlignment(Qt::AlignCenter);
         swatch->setAutoFillBackground(true);
@@ -161,10 +165,12 @@ UnitWindow::UnitWindow(frmUnit& dialog, const Clock& clock, QWidget* parent)
         swatch->setMouseTracking(true);
         swatch->installEventFilter(this);
         swatches_[static_cast<std::size_t>(i)] = swatch;
-        strip->addWidget(swatch);
+        colorRow->addWidget(swatch);
     }
     swatches_[1]->setText(tr("back"));
     swatches_[2]->setText(tr("chart"));
+    auto* strip = new QHBoxLayout;
+    strip->addWidget(colors);
     strip->addStretch();
     strip->addWidget(btnOK_);
     strip->addWidget(btnDraw_);
@@ -190,21 +196,36 @@ UnitWindow::UnitWindow(frmUnit& dialog, const Clock& clock, QWidget* parent)
         dialog_.GridClick(on);
         showState();
     });
+    // The scale drawn by OK or Draw lets events through: the window may be gone after it.
     connect(btnOK_, &QPushButton::clicked, this, [this] {
+        const QPointer<UnitWindow> self(this);
         ReentryGate::Scope scope(gate_);
         dialog_.OK(prompts_);
-        showState();
+        if (self) showState();
     });
     connect(btnDraw_, &QPushButton::clicked, this, [this] {
+        const QPointer<UnitWindow> self(this);
         ReentryGate::Scope scope(gate_);
         dialog_.Draw(prompts_);
-        showState();
+        if (self) showState();
     });
     connect(btnCancel_, &QPushButton::clicked, this, [this] {
         dialog_.CancelButton();
         showState();
     });
+    dialog_.onShow = [this] { showState(); };
     showState();
+}
+
+UnitWindow::~UnitWindow() {
+    letGo();
+}
+
+bool UnitWindow::letGo() {
+    if (closing_) return false;
+    closing_ = true;
+    dialog_.onShow = nullptr;
+    return true;
 }
 
 void UnitWindow::takeIn(UnitField field) {
@@ -261,7 +282,8 @@ void UnitWindow::showState() {
 void UnitWindow::spin(UnitField field, QScrollBar* bar, int value) {
     if (value == 0 || !dialog_.TargetControl) return;
     takeIn(field);
-    dialog_.Spin(field, value >= 1 ? 1 : -1);
+    // The upper arrow lowers a scroll bar's value; here it counts up.
+    dialog_.Spin(field, value < 0 ? 1 : -1);
     {
         const QSignalBlocker quiet(bar);
         bar->setValue(0);
@@ -289,37 +311,33 @@ bool UnitWindow::eventFilter(QObject* watched, QEvent* event) {
             swatch->setCursor(swatch == *at ? Qt::PointingHandCursor : Qt::ArrowCursor);
         }
     } else if (event->type() == QEvent::MouseButtonRelease) {
-        swatchClicked(static_cast<Swatch>(at - swatches_.begin()));
+        // A click: the left button, released over the swatch.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && (*at)->rect().contains(mouse->position().toPoint()))
+            swatchClicked(static_cast<Swatch>(at - swatches_.begin()));
         return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void UnitWindow::closeIfAsked() {
-    if (!dialog_.closeRequested || closing_) return;
-    closing_ = true;
-    done(QDialog::Accepted);
+    if (dialog_.closeRequested && letGo()) done(QDialog::Accepted);
 }
 
 void UnitWindow::closeFromCode() {
-    if (dialog_.Showing) dialog_.Unload(false);
-    closing_ = true;
+    if (letGo() && dialog_.Showing) dialog_.Unload(false);
     done(QDialog::Accepted);
 }
 
 void UnitWindow::reject() {
     // Escape presses Cancel.
-    if (!closing_) {
-        dialog_.CancelButton();
-        closing_ = true;
-    }
+    if (letGo() && dialog_.Showing) dialog_.CancelButton();
     QDialog::reject();
 }
 
 void UnitWindow::closeEvent(QCloseEvent* event) {
     // The window's close box leaves as Cancel does.
-    if (!closing_ && dialog_.Showing) dialog_.Unload(true);
-    closing_ = true;
+    if (letGo() && dialog_.Showing) dialog_.Unload(true);
     QDialog::closeEvent(event);
 }
 

@@ -44,6 +44,7 @@ class UnitWindow : public QDialog {
     Q_OBJECT
 public:
     UnitWindow(frmUnit& dialog, const Clock& clock, QWidget* parent);
+    ~UnitWindow() override;
 
     // Closes the window as the program does (not the user's Cancel).
     void closeFromCode();
@@ -65,6 +66,8 @@ private:
     void spin(UnitField field, QScrollBar* bar, int value);
     void swatchClicked(Swatch swatch);
     void closeIfAsked();
+    // The window stops acting for the dialog; false when it already had.
+    bool letGo();
 
     frmUnit& dialog_;
     const Clock& clock_;

@@ -59,10 +59,11 @@ double LeadingNumber(const std::string& text) {
     return ReadLeadingNumber(plain);
 }
 
-float FieldEditor::Value() const {
+std::optional<float> FieldEditor::Value() const {
     // A grouped text ("1,500") is read whole, in either locale.
-    if (const auto number = ReadNumberText(text)) return ToSingle(*number);
-    return ToSingle(LeadingNumber(text));
+    const double number = ReadNumberText(text).value_or(LeadingNumber(text));
+    if (std::fabs(number) > static_cast<double>(FLT_MAX)) return std::nullopt;
+    return static_cast<float>(number);
 }
 
 void FieldEditor::SelectAll() {
@@ -89,7 +90,7 @@ void FieldEditor::SelectOne(int at) {
 
 void FieldEditor::PrepareNumberForEdit() {
     if (text.empty()) text = "0";
-    text = FormatNumber(Value(), "0", Shared().Symbols());
+    if (const auto value = Value()) text = FormatNumber(*value, "0", Shared().Symbols());
     SelectAll();
 }
 
@@ -123,7 +124,9 @@ FieldEditor::Typed FieldEditor::NumberKeyPress(char32_t key) {
 
 void FieldEditor::FormatNumberField() {
     if (text.empty()) text = "0";
-    const float value = Value();
+    const auto read = Value();
+    if (!read) return;
+    const float value = *read;
     const SharedValues& shared = Shared();
     const char* pattern = "0";
     if (value != 0)
@@ -145,6 +148,12 @@ void FieldEditor::SelectDateCharacter() {
 }
 
 void FieldEditor::DateTextChanged(const std::string& mask) {
+    // Only plain characters make a date; another (pasted) would split under overtyping.
+    const auto plain = std::remove_if(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (plain != text.end()) {
+        text.erase(plain, text.end());
+        Clamp();
+    }
     if (text.empty()) {
         text = mask;
         start = length = 0;
@@ -185,7 +194,10 @@ FieldEditor::Typed FieldEditor::DateKeyPress(char32_t key, const std::string& ma
 }
 
 void FieldEditor::StepDate(int delta, const std::string& dateFormat) {
-    if (const auto day = ReadDateText(text)) text = FormatDate(std::floor(*day) + delta, dateFormat);
+    const auto day = ReadDateText(text);
+    if (!day) return;
+    // At either end of the calendar the date stays.
+    if (std::string stepped = FormatDate(std::floor(*day) + delta, dateFormat); !stepped.empty()) text = std::move(stepped);
 }
 
 void FieldEditor::StepNumber(int delta) {

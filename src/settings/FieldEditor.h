@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace tesmo {
@@ -33,7 +34,7 @@ public:
     void DateFocusIn();
     // The mouse released at the caret: the date character there is selected.
     void SelectDateCharacter();
-    // After any change: an emptied field shows the mask again.
+    // After any change: characters no date has go, and an emptied field shows the mask again.
     void DateTextChanged(const std::string& mask);
     // Left and right arrows move over the date's digits; true when the key is used up.
     enum class Arrow { Left, Right };
@@ -46,8 +47,9 @@ public:
     void StepNumber(int delta);
 
     // The field's value read as the number it shows: the whole text as a number of the
-    // locale (grouping included), else its leading number; in single precision.
-    float Value() const;
+    // locale (grouping included), else its leading number; in single precision, none when
+    // the number is beyond it (applying the field reports that).
+    std::optional<float> Value() const;
     void SelectAll();
 
 private:

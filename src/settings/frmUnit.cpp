@@ -147,6 +147,7 @@ void frmUnit::LoadSettings() {
 }
 
 bool frmUnit::ApplySettings(Prompts& prompts) {
+    if (!TargetControl) return false;
     XIsDate = DateX;
     YIsDate = DateY;
     for (const UnitField f : {UnitField::MinX, UnitField::MaxX, UnitField::MinY, UnitField::MaxY}) {
@@ -188,21 +189,29 @@ bool frmUnit::ApplySettings(Prompts& prompts) {
     }
 }
 
+void frmUnit::ShowNow() {
+    // A copy: the window may let go of the hook while it runs.
+    if (const auto show = onShow) show();
+}
+
 void frmUnit::OK(Prompts& prompts) {
     if (!ApplySettings(prompts)) return;
     SetRedraw(false);
     const bool draw = DrawEnabled;
     ucTesmo& c = *TargetControl;
     Unload(false);
+    ShowNow();
     if (draw && !c.SetScaleUnit() && c.ControlError().empty())
         prompts.MsgBox("Invalid coordinate values", msgbox::Critical, "");
 }
 
 void frmUnit::Draw(Prompts& prompts) {
     DrawEnabled = false;
+    ShowNow();
     if (ApplySettings(prompts)) {
         SetRedraw(true);
         CancelCaption = "Close";
+        ShowNow();
         ucTesmo& c = *TargetControl;
         if (!c.SetScaleUnit() && c.ControlError().empty())
             prompts.MsgBox("Invalid coordinate values", msgbox::Critical, "");
@@ -224,11 +233,12 @@ void frmUnit::Unload(bool byUser) {
 
 void frmUnit::SwatchClick(Swatch swatch, CommonDialogs& dialogs) {
     const auto index = static_cast<std::size_t>(swatch);
-    const std::int32_t chosen = ShowColorDialog(dialogs, swatches[index], kSwatches[index].title);
-    if (chosen == -1) return;
+    ucTesmo& c = *TargetControl;
+    const std::int32_t current[] = {c.GridColor(), c.BackColor(), c.ForeColor()};
+    const std::int32_t chosen = ShowColorDialog(dialogs, current[index], kSwatches[index].title);
+    if (chosen == -1 || TargetControl != &c) return;
     swatches[index] = chosen;
     // At once, whatever happens to the dialog afterwards.
-    ucTesmo& c = *TargetControl;
     switch (swatch) {
         case Swatch::Grid: c.setGridColor(chosen); break;
         case Swatch::Back: c.setBackColor(chosen); break;
@@ -249,14 +259,15 @@ void frmUnit::AxisClick(bool xAxis, bool checked, bool windowVisible, const Cloc
     const double vMin = ToDayNumber(min.text), vMax = ToDayNumber(max.text);
     if (checked) {
         (xAxis ? SavedMaxX : SavedMaxY) = max.text;
-        min.text = max.text = DateMask;
         min.maxLength = max.maxLength = static_cast<int>(kMaskLength);
-        if (vMin >= 2) min.text = FormatDate(vMin, DateFormat);
-        if (vMax >= 2) {
-            const double now = clock.Now();
-            max.text = vMax > now ? FormatDate(vMax, DateFormat)
-                                  : FormatDate(DayNumberFromCivil(CivilFromDayNumber(now).year, 12, 31), DateFormat);
-        }
+        // A number beyond the calendar leaves the mask.
+        const auto dateOrMask = [&](double day) {
+            std::string date = day >= 2 ? FormatDate(day, DateFormat) : std::string();
+            return date.empty() ? DateMask : date;
+        };
+        min.text = dateOrMask(vMin);
+        const double now = clock.Now();
+        max.text = dateOrMask(vMax < 2 || vMax > now ? vMax : DayNumberFromCivil(CivilFromDayNumber(now).year, 12, 31));
     } else {
         min.maxLength = max.maxLength = 0;
         min.text.clear();

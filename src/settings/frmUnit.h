@@ -50,6 +50,9 @@ public:
     // The control being edited, and how its scale hears of Redraw.
     ucTesmo* TargetControl = nullptr;
     std::function<void(bool)> onRedraw;
+    // Set by the window: shows the state at once, before the scale is drawn (OK closes the
+    // window first, Draw greys itself).
+    std::function<void()> onShow;
 
     FieldEditor& field(UnitField f) { return fields[static_cast<std::size_t>(f)]; }
     bool Redraw() const { return redraw_; }
@@ -86,6 +89,7 @@ public:
 private:
     void LoadSettings();
     void SetRedraw(bool value);
+    void ShowNow();
     // The field is a bound edited as a date.
     bool InDateMode(UnitField f) const;
 

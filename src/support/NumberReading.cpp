@@ -82,7 +82,11 @@ double ReadLeadingNumber(std::string_view text) {
     }
     if (plain.empty() || plain == "+" || plain == "-" || plain == "." || plain == "-." || plain == "+.") return 0.0;
     if (plain.back() == '.') plain.pop_back();
-    return Parse(plain).value_or(0.0);
+    if (const auto value = Parse(plain)) return *value;
+    // Beyond a double: too large when its whole part is not zero, else too small.
+    const std::string_view whole = std::string_view(plain).substr(0, plain.find('.'));
+    if (whole.find_first_of("123456789") == std::string_view::npos) return 0.0;
+    return plain.front() == '-' ? -HUGE_VAL : HUGE_VAL;
 }
 
 }  // namespace tesmo

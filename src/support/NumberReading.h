@@ -14,7 +14,7 @@ std::optional<double> ReadNumber(std::string_view text, const NumberSymbols& sym
 
 // Reads the number at the start of a text the invariant way: leading blanks skipped, an
 // optional sign, digits with "." as the only decimal point, stopping at the first other
-// character. An empty reading is 0.
+// character. An empty reading is 0; one too large for a double is an infinity of its sign.
 double ReadLeadingNumber(std::string_view text);
 
 }  // namespace tesmo

@@ -17,6 +17,8 @@ public:
     // Shows the settings dialog, modally (returning once it has closed) or not (returning at
     // once), in the topmost band when asked.
     virtual void ShowSettings(frmUnit& dialog, bool modal, bool topmost) = 0;
+    // Closes the settings dialog's window from code, when it shows.
+    virtual void CloseSettings() = 0;
     // Closes every dialog window of the control (at shutdown).
     virtual void UnloadAll() = 0;
 };

@@ -182,12 +182,17 @@ public:
     // The user's part in the settings dialog; by default the window is closed at once.
     std::function<void(frmUnit&)> onSettings = [](frmUnit& dialog) { dialog.Unload(true); };
     std::vector<bool> settingsModal;
+    frmUnit* settings = nullptr;
 
     void ShowAbout() override { ++aboutShown; }
     void ShowTrackList(frmList& list, bool) override;
     void ShowSettings(frmUnit& dialog, bool modal, bool) override {
         settingsModal.push_back(modal);
+        settings = &dialog;
         onSettings(dialog);
+    }
+    void CloseSettings() override {
+        if (settings && settings->Showing) settings->Unload(false);
     }
     void UnloadAll() override { ++unloaded; }
 };

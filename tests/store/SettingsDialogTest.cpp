@@ -116,6 +116,20 @@ TEST(SettingsDialog, OkAppliesInOrderAndRefusesBadDates) {
         EXPECT_EQ(refused.control.MinX().toDouble(), 7) << "what was written before stays";
     }
 
+    // OK closes the window before the scale is drawn.
+    DialogRig shown;
+    std::vector<std::size_t> drawnWhenClosed;
+    shown.edit([&](frmUnit& d) {
+        d.onShow = [&] {
+            if (!d.Showing) drawnWhenClosed.push_back(shown.surface.ops.size());
+        };
+        shown.surface.ops.clear();
+        d.OK(shown.prompts);
+        d.onShow = nullptr;
+    });
+    EXPECT_EQ(drawnWhenClosed, std::vector<std::size_t>{0});
+    EXPECT_FALSE(shown.surface.ops.empty());
+
     DialogRig hidden;
     hidden.host.visible = false;
     hidden.edit([&](frmUnit& d) {
@@ -132,13 +146,22 @@ TEST(SettingsDialog, DrawPreviewsThenCancelKeepsItWithoutAnEvent) {
     DialogRig rig;
     rig.control.Point_Add(10, 10);
     rig.control.Point_Add(90, 90);
+    // What the window shows before the scale is drawn: Draw greyed, then Cancel as Close.
+    std::vector<std::string> shown;
     rig.edit([&](frmUnit& d) {
+        d.onShow = [&] {
+            shown.push_back(std::string(d.DrawEnabled ? "Draw " : "greyed ") + d.CancelCaption + " " +
+                            std::to_string(rig.surface.ops.size()));
+        };
         rig.text(d, UnitField::MaxX) = "200";
+        rig.surface.ops.clear();
         d.Draw(rig.prompts);
+        d.onShow = nullptr;
         EXPECT_EQ(d.CancelCaption, "Close");
         EXPECT_TRUE(d.DrawEnabled);
         EXPECT_TRUE(d.Redraw());
     });
+    EXPECT_EQ(shown, (std::vector<std::string>{"greyed Cancel 0", "greyed Close 0"}));
     EXPECT_EQ(rig.control.MaxX().toDouble(), 200);
     EXPECT_EQ(rig.events.raised, (std::vector<std::string>{"ChangeScaleSetting", "StartDrawing", "FinishDrawing"}))
         << "the preview's scale tells the host and draws the points; Cancel adds nothing";
@@ -151,12 +174,14 @@ TEST(SettingsDialog, SwatchesApplyAtOnce) {
     rig.edit([&](frmUnit& d) {
         d.SwatchClick(Swatch::Back, rig.common);
         rig.common.answer = -1;
+        rig.control.setForeColor(0x123456);  // by the host, while the dialog shows
         d.SwatchClick(Swatch::Chart, rig.common);
     });
     EXPECT_EQ(rig.common.shown[0], (std::pair<std::int32_t, std::string>{0xFFC0C0, "Choose the background color"}));
-    EXPECT_EQ(rig.common.shown[1].second, "Choose the Chart color");
+    EXPECT_EQ(rig.common.shown[1], (std::pair<std::int32_t, std::string>{0x123456, "Choose the Chart color"}))
+        << "the control's colour, not the one the dialog loaded";
     EXPECT_EQ(rig.control.BackColor(), 0x00FF00) << "kept although the dialog was cancelled";
-    EXPECT_EQ(rig.control.ForeColor(), 255) << "a cancelled colour changes nothing";
+    EXPECT_EQ(rig.control.ForeColor(), 0x123456) << "a cancelled colour changes nothing";
 }
 
 TEST(SettingsDialog, SwitchingAnAxisToDatesAndBack) {
@@ -171,7 +196,9 @@ TEST(SettingsDialog, SwitchingAnAxisToDatesAndBack) {
         EXPECT_EQ(rig.text(d, UnitField::MaxX), "100");
         EXPECT_EQ(rig.text(d, UnitField::MinX), "");
         EXPECT_EQ(d.field(UnitField::MinX).maxLength, 0);
+        rig.text(d, UnitField::MinX) = std::string(400, '9');
         d.AxisClick(true, true, true, rig.clock);
+        EXPECT_EQ(rig.text(d, UnitField::MinX), "__/__/____") << "beyond the calendar: the mask";
     });
     // The max text saved at the switch outlives the opening.
     rig.control.setXAsDate(true);
@@ -179,6 +206,29 @@ TEST(SettingsDialog, SwitchingAnAxisToDatesAndBack) {
         d.AxisClick(true, false, true, rig.clock);
         EXPECT_EQ(rig.text(d, UnitField::MaxX), "100");
     });
+}
+
+// FlagExit ends the wait when it is set while the dialog shows (the dialog closes, no
+// event), not when a drawing stopped before left it set.
+TEST(SettingsDialog, FlagExitEndsTheModelessWaitOnlyWhenSetDuringIt) {
+    for (const bool before : {false, true}) {
+        DialogRig rig;
+        rig.control.setFlagExit(before);
+        rig.dialogs.onSettings = [](frmUnit&) {};
+        int waited = 0;
+        rig.ui.onYield = [&] {
+            if (++waited != 3) return;
+            if (before)
+                UnitDialog().OK(rig.prompts);
+            else
+                rig.control.setFlagExit(true);
+        };
+        rig.control.EditScaleSetting(0);
+        EXPECT_GE(waited, 3) << before;
+        EXPECT_FALSE(UnitDialog().Showing) << before;
+        EXPECT_EQ(UnitDialog().TargetControl, nullptr);
+        EXPECT_EQ(rig.events.raised.size(), before ? 1u : 0u) << before;
+    }
 }
 
 TEST(SettingsDialog, ModelessWaitsAndOneDialogServesOneControlAtATime) {

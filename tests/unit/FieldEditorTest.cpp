@@ -74,6 +74,9 @@ TEST_F(FieldEditing, NumberFieldsOnFocusAndWhenLeft) {
         {",", "12,6", "13", "13"},
         {",", "1.500", "1500", "1.500"},
         {".", "abc", "0", "0"},
+        {".", "1e39", "1e39", "1e39"},  // beyond a Single: left for applying to report
+        {".", "99999999999999999999999999999999999999999", "99999999999999999999999999999999999999999",
+         "99999999999999999999999999999999999999999"},
     };
     for (const auto& c : cases) {
         Locale(c.decimal);
@@ -128,9 +131,16 @@ TEST_F(FieldEditing, DatesAreOvertypedInsideTheirMask) {
     arrows.DateKeyDown(FieldEditor::Arrow::Left);
     EXPECT_FALSE(arrows.DateKeyDown(FieldEditor::Arrow::Left)) << "at 0 the key goes to the field";
 
-    FieldEditor emptied = Field(true, "", 0, 0);
-    emptied.DateTextChanged(dayFirst);
-    EXPECT_EQ(emptied.text, dayFirst);
+    const struct {
+        const char* text;
+        const char* after;
+    } changes[] = {{"", "__/__/____"}, {"é1/01/2026", "1/01/2026"}, {"ü", "__/__/____"}};
+    for (const auto& c : changes) {
+        FieldEditor f = Field(true, c.text, 12, 0);
+        f.DateTextChanged(dayFirst);
+        EXPECT_EQ(f.text, c.after) << c.text;
+        EXPECT_LE(f.start, static_cast<int>(f.text.size())) << c.text;
+    }
 }
 
 TEST_F(FieldEditing, Spinners) {
@@ -144,6 +154,8 @@ TEST_F(FieldEditing, Spinners) {
     } cases[] = {
         {true, true, "31/12/2026", 1, "01/01/2027"},
         {true, true, "__/__/____", 1, "__/__/____"},
+        {true, true, "31/12/9999", 1, "31/12/9999"},  // the calendar's ends stay
+        {true, true, "01/01/0100", -1, "01/01/0100"},
         {true, false, "2,5", 1, "3,5"},
         {true, false, "-1", -1, "-2"},
         {true, false, "abc", 1, "abc"},

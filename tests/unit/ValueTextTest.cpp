@@ -99,14 +99,16 @@ TEST(ReadNumber, LocaleText) {
 }
 
 TEST(ReadLeadingNumber, InvariantReading) {
+    const std::string nines(400, '9');
     const struct {
-        const char* text;
+        std::string text;
         double expected;
     } cases[] = {
         {"0,5", 0}, {"1,000", 1}, {" -3.5x", -3.5}, {"", 0}, {"31/03/99", 31},
         {"0.25", 0.25}, {"-0", 0}, {"abc", 0}, {"7.", 7}, {"-", 0},
+        {nines + "x", HUGE_VAL}, {"-" + nines, -HUGE_VAL}, {"0." + std::string(400, '0') + "1", 0},
     };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(ReadLeadingNumber(c.text), c.expected) << c.text;
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(ReadLeadingNumber(c.text), c.expected) << c.text.substr(0, 10);
 }
 
 TEST(DayNumber, CalendarArithmetic) {

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "tesmo/TesmoWidget.h"
 #include "widget/OnShown.h"
@@ -57,6 +58,19 @@ void Retype(QDialog* window, const char* field, const QString& text) {
     QTest::mouseClick(edit, Qt::LeftButton);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(edit, text);
+}
+
+// Presses something and answers the message box it brings; the box's text. `seen` runs
+// while the box shows.
+QString Answer(const std::function<void()>& press, const std::function<void()>& seen = {}) {
+    QString text;
+    OnShown<QMessageBox> answer([&](QMessageBox* box) {
+        text = box->text();
+        if (seen) seen();
+        box->accept();
+    });
+    press();
+    return text;
 }
 
 struct Chart {
@@ -116,7 +130,17 @@ TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
         {"Escape", [](QDialog* d) { QTest::keyClick(Child<QLineEdit>(d, "txtMaxX"), Qt::Key_Escape); }, 100, {}},
         {"Draw then Close",
          [](QDialog* d) {
+             // While the preview draws, Draw is greyed and Cancel already reads Close.
+             QStringList during;
+             auto* chart = qobject_cast<TesmoWidget*>(d->parentWidget());
+             const auto watch = QObject::connect(chart, &TesmoWidget::ChangeScaleSetting, [&] {
+                 during << (Child<QPushButton>(d, "btnDraw")->isEnabled() ? "enabled" : "greyed")
+                        << Child<QPushButton>(d, "btnCancel")->text();
+             });
              Child<QPushButton>(d, "btnDraw")->click();
+             QObject::disconnect(watch);
+             EXPECT_EQ(during, QStringList({"greyed", "Close"}));
+             EXPECT_TRUE(Child<QPushButton>(d, "btnDraw")->isEnabled());
              EXPECT_EQ(Child<QPushButton>(d, "btnCancel")->text(), "Close");
              Child<QPushButton>(d, "btnCancel")->click();
          },
@@ -133,13 +157,9 @@ TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
              QApplication::clipboard()->setText(QString(10000, QLatin1Char('9')));
              QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
              QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-             QString message;
-             OnShown<QMessageBox> answer([&](QMessageBox* box) {
-                 message = box->text();
-                 box->accept();
-             });
-             Child<QPushButton>(d, "btnOK")->click();
-             EXPECT_EQ(message, "Type mismatch");
+             QTest::keyClick(edit, Qt::Key_Tab);
+             EXPECT_EQ(edit->text().size(), 10000) << "left as it is: no Single holds it";
+             EXPECT_EQ(Answer([&] { Child<QPushButton>(d, "btnOK")->click(); }), "Type mismatch");
              EXPECT_TRUE(d->isVisible()) << "a value that does not fit keeps the dialog open";
              Child<QPushButton>(d, "btnCancel")->click();
          },
@@ -160,18 +180,65 @@ TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
     }
 }
 
+TEST(SettingsDialogWidget, KeysAndSpinnersEditTheField) {
+    const auto spin = [](QAbstractSlider::SliderAction action) {
+        return [action](QDialog* d) { Child<QScrollBar>(d, "vsMaxX")->triggerAction(action); };
+    };
+    const auto key = [](const char* widget, Qt::Key k) {
+        return [widget, k](QDialog* d) { QTest::keyClick(Child<QWidget>(d, widget), k); };
+    };
+    const struct {
+        const char* name;
+        std::function<void(QDialog*)> act;
+        const char* text;
+    } cases[] = {
+        {"upper arrow", spin(QAbstractSlider::SliderSingleStepSub), "101"},
+        {"lower arrow", spin(QAbstractSlider::SliderSingleStepAdd), "99"},
+        {"Up key", key("vsMaxX", Qt::Key_Up), "101"},
+        {"Down key", key("vsMaxX", Qt::Key_Down), "99"},
+        {"Delete at the start", key("txtMaxX", Qt::Key_Delete), "00"},
+        {"a letter", key("txtMaxX", Qt::Key_X), "100"},
+    };
+    for (const auto& c : cases) {
+        Chart chart;
+        QString text;
+        WhenOpen act([&](QDialog* window) {
+            auto* edit = Child<QLineEdit>(window, "txtMaxX");
+            QTest::mouseClick(edit, Qt::LeftButton);
+            edit->setCursorPosition(0);
+            c.act(window);
+            text = edit->text();
+            window->reject();
+        });
+        chart.w.control().EditScaleSetting(1, "");
+        EXPECT_EQ(text, c.text) << c.name;
+    }
+}
+
+TEST(SettingsDialogWidget, OpensAgainFromItsOwnEvent) {
+    Chart chart;
+    int opened = 0;
+    std::unique_ptr<WhenOpen> again;
+    QObject::connect(&chart.w, &TesmoWidget::ChangeScaleSetting, [&] {
+        again = std::make_unique<WhenOpen>([&](QDialog* window) {
+            ++opened;
+            Child<QPushButton>(window, "btnCancel")->click();
+        });
+        chart.w.control().EditScaleSetting(0, "");
+    });
+    WhenOpen first([&](QDialog* window) {
+        ++opened;
+        Child<QPushButton>(window, "btnOK")->click();
+    });
+    chart.w.control().EditScaleSetting(0, "");
+    EXPECT_EQ(opened, 2) << "the closed window still waiting for deletion is no obstacle";
+}
+
 TEST(SettingsDialogWidget, ASecondRequestIsRefusedWhileTheDialogIsOpen) {
     Chart first, second;
     QString refusal;
     WhenOpen act([&](QDialog* window) {
-        QTimer::singleShot(0, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) {
-                    refusal = box->text();
-                    box->reject();
-                }
-        });
-        second.w.control().EditScaleSetting(1, "");
+        refusal = Answer([&] { second.w.control().EditScaleSetting(1, ""); });
         Child<QPushButton>(window, "btnOK")->click();
     });
     first.w.control().EditScaleSetting(0, "");
