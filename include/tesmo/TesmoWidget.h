@@ -110,6 +110,14 @@ public:
     // control ever used the window.
     static QMenu* windowMenu(QWidget* window);
 
+    // Writes what the control shows (background picture, scale, drawing, title) to an image
+    // file: PNG, JPEG or BMP by the file's suffix, or a one-page PDF the size of the control.
+    // The file records `dpi` (0: the screen's, in device pixels) and, as an image, has the
+    // control's size at that resolution. A drawing under way is written as it stands and
+    // goes on. False, and no file, when it cannot be written (no or an unknown suffix, a
+    // folder that cannot be written, an empty control).
+    bool exportImage(const QString& path, int dpi = 0);
+
     QSize sizeHint() const override;
 
 signals:

@@ -68,6 +68,17 @@ QtSurface::~QtSurface() {
 void QtSurface::attach(SurfaceWidget* widget) {
     widget_ = widget;
     widget_->resize(outer_);
+    setDevicePixelRatio(widget->devicePixelRatioF());
+}
+
+void QtSurface::setDevicePixelRatio(qreal ratio) {
+    if (ratio == ratio_ || !(ratio > 0)) return;
+    ratio_ = ratio;
+    resizeOuter(outer_);
+}
+
+QSize QtSurface::innerSize() const {
+    return image_.isNull() ? QSize() : image_.deviceIndependentSize().toSize();
 }
 
 void QtSurface::detach() {
@@ -159,7 +170,7 @@ void QtSurface::Cls() {
     endPainting();
     repaintBackground(image_);
     currentX_ = currentY_ = 0;
-    markDirty(QRectF(image_.rect()));
+    markDirty(innerRect());
 }
 
 void QtSurface::Line(float x1, float y1, float x2, float y2) {
@@ -174,7 +185,7 @@ void QtSurface::drawSegment(float x1, float y1, float x2, float y2, std::int32_t
     if (image_.isNull()) return;
     const double w = std::max<int>(1, drawWidth_);
     QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
-    const QRectF bounds = QRectF(image_.rect()).adjusted(-w, -w, w, w);
+    const QRectF bounds = innerRect().adjusted(-w, -w, w, w);
     const auto within = [&](QPointF p) {
         return p.x() >= bounds.left() && p.x() <= bounds.right() && p.y() >= bounds.top() && p.y() <= bounds.bottom();
     };
@@ -200,7 +211,7 @@ void QtSurface::Box(float x1, float y1, float x2, float y2, std::int32_t color) 
     if (image_.isNull()) return;
     drawPending();
     const QRectF box = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized();
-    const QRectF bounds = QRectF(image_.rect()).adjusted(-2, -2, 2, 2);
+    const QRectF bounds = innerRect().adjusted(-2, -2, 2, 2);
     if (!box.isValid() || !bounds.intersects(box)) return;
     const QRectF clipped = box.intersected(bounds);
     QPainter& p = painter();
@@ -243,11 +254,11 @@ float QtSurface::TextHeight(const std::string&) const {
 }
 
 float QtSurface::ScaleWidth() const {
-    return static_cast<float>(image_.width()) * pixelX_;
+    return static_cast<float>(innerSize().width()) * pixelX_;
 }
 
 float QtSurface::ScaleHeight() const {
-    return static_cast<float>(image_.height()) * pixelY_;
+    return static_cast<float>(innerSize().height()) * pixelY_;
 }
 
 void QtSurface::setDrawWidth(std::int16_t width) {
@@ -326,11 +337,12 @@ void QtSurface::resizeOuter(QSize outer) {
     outer_ = outer;
     const int b = borderPixels();
     const QSize inner(std::max(0, outer.width() - 2 * b), std::max(0, outer.height() - 2 * b));
-    if (inner != image_.size()) {
+    if (inner != innerSize() || (!image_.isNull() && image_.devicePixelRatio() != ratio_)) {
         endPainting();
         QImage next;
         if (!inner.isEmpty()) {
-            next = QImage(inner, QImage::Format_RGB32);
+            next = QImage(inner * ratio_, QImage::Format_RGB32);
+            next.setDevicePixelRatio(ratio_);
             // Text drawn on the image is measured at the screen's resolution.
             next.setDotsPerMeterX(static_cast<int>(std::lround(1440.0 / pixelX_ / 0.0254)));
             next.setDotsPerMeterY(static_cast<int>(std::lround(1440.0 / pixelY_ / 0.0254)));
@@ -341,7 +353,7 @@ void QtSurface::resizeOuter(QSize outer) {
             }
         }
         image_ = std::move(next);
-        markDirty(QRectF(image_.rect()));
+        markDirty(innerRect());
     }
     if (widget_ && widget_->size() != outer_) widget_->resize(outer_);
 }

@@ -13,9 +13,11 @@ namespace tesmo {
 
 class SurfaceWidget;
 
-// The drawing surface: a persistent image in device pixels, drawn on in twips. The image
-// outlives the widget that shows it, so a control whose window is gone can finish what it
-// was doing without touching freed memory.
+// The drawing surface: a persistent image drawn on in twips. Its pixels are the screen's
+// device pixels (two a pixel on a screen with a device pixel ratio of 2), so that lines
+// and text are as sharp as the screen allows; sizes and positions stay in pixels of the
+// layout. The image outlives the widget that shows it, so a control whose window is gone
+// can finish what it was doing without touching freed memory.
 class QtSurface : public Surface {
 public:
     QtSurface(float twipsPerPixelX, float twipsPerPixelY);
@@ -23,6 +25,10 @@ public:
 
     void attach(SurfaceWidget* widget);
     void detach();
+    // The screen's device pixels per layout pixel; a change redraws the image at the new
+    // ratio, what was drawn scaled into it.
+    void setDevicePixelRatio(qreal ratio);
+    qreal devicePixelRatio() const { return ratio_; }
     // The image as it stands, every pending drawing finished.
     const QImage& image();
     // Shows what was drawn since the last flush.
@@ -77,6 +83,9 @@ private:
     void markDirty(QPointF a, QPointF b, double margin);
     QPointF toPixels(float x, float y) const { return {x / pixelX_, y / pixelY_}; }
     void resizeOuter(QSize outer);
+    // The image's size and rectangle in layout pixels.
+    QSize innerSize() const;
+    QRectF innerRect() const { return QRectF(QPointF(0, 0), QSizeF(innerSize())); }
     void fitPicture();
     void repaintBackground(QImage& image) const;
     QFont font() const { return font_; }
@@ -85,6 +94,7 @@ private:
     float pixelY_;
     QPointer<SurfaceWidget> widget_;
     QImage image_;
+    qreal ratio_ = 1.0;
     std::optional<QPainter> painter_;
     QSize outer_;
     QRectF dirty_;

@@ -38,11 +38,17 @@ SurfaceWidget::SurfaceWidget(QWidget* parent) : QWidget(parent) {
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     if (!surface_) return;
+    // A window moved to a screen of another pixel ratio: the image follows.
+    surface_->setDevicePixelRatio(devicePixelRatioF());
     QPainter p(this);
     const int b = surface_->borderPixels();
     const QImage& image = surface_->image();
-    if (QRect(QPoint(b, b), image.size()) != rect().adjusted(b, b, -b, -b)) p.fillRect(event->rect(), palette().window());
-    p.drawImage(event->rect().topLeft(), image, event->rect().translated(-b, -b));
+    const qreal ratio = image.devicePixelRatio();
+    if (QRect(QPoint(b, b), image.deviceIndependentSize().toSize()) != rect().adjusted(b, b, -b, -b))
+        p.fillRect(event->rect(), palette().window());
+    const QRectF source = QRectF(event->rect().translated(-b, -b));
+    p.drawImage(QRectF(event->rect()), image,
+                QRectF(source.topLeft() * ratio, source.size() * ratio));
     if (b > 0) {
         p.setPen(Qt::black);
         p.setBrush(Qt::NoBrush);

@@ -6,6 +6,7 @@
 #include "control/Container.h"
 #include "qt/CloseWatcher.h"
 #include "qt/ControlHost.h"
+#include "qt/ImageExport.h"
 #include "qt/PointerCodes.h"
 #include "qt/QtPicture.h"
 #include "qt/QtPropertyBag.h"
@@ -74,6 +75,10 @@ QString TesmoWidget::defaultAppFolder() {
 
 void TesmoWidget::systemCommand(int id) {
     if (!designMode()) Commands(host_->control()).DispatchSystemCommand(id);
+}
+
+bool TesmoWidget::exportImage(const QString& path, int dpi) {
+    return ExportImage(*this, path, dpi);
 }
 
 void TesmoWidget::writeProperties(QSettings& settings) const {

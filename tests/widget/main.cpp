@@ -17,6 +17,9 @@ int main(int argc, char** argv) {
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         setenv("XDG_RUNTIME_DIR", dir.toLocal8Bit().constData(), 1);
     }
+#ifdef TESMO_TEST_SCALE_FACTOR
+    qputenv("QT_SCALE_FACTOR", TESMO_TEST_SCALE_FACTOR);
+#endif
     QApplication app(argc, argv);
     // Controls start in map mode: give them an empty track database of their own.
     QTemporaryDir folder;
