@@ -69,6 +69,10 @@ class TesmoWidget : public QWidget {
 
 public:
     explicit TesmoWidget(QWidget* parent = nullptr);
+    // A control for a form designer: it starts in design mode (no database, no points) and
+    // stays there until setDesignMode(false).
+    enum class Start { DesignTime };
+    TesmoWidget(Start start, QWidget* parent);
     ~TesmoWidget() override;
 
     ucTesmo& control();
@@ -140,6 +144,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    TesmoWidget(QWidget* parent, bool runTime);
     ucTesmo& Control() const;
     bool getAutoRedraw() const;
     void putAutoRedraw(bool value);

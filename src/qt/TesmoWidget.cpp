@@ -15,11 +15,16 @@
 
 namespace tesmo {
 
-TesmoWidget::TesmoWidget(QWidget* parent) : QWidget(parent), host_(std::make_unique<ControlHost>(*this)) {
+TesmoWidget::TesmoWidget(QWidget* parent) : TesmoWidget(parent, true) {}
+
+TesmoWidget::TesmoWidget(Start, QWidget* parent) : TesmoWidget(parent, false) {}
+
+TesmoWidget::TesmoWidget(QWidget* parent, bool runTime) : QWidget(parent), host_(std::make_unique<ControlHost>(*this)) {
+    host_->hostSite().setDesignMode(!runTime);
     Container container(host_->control());
     container.Initialize();
     container.InitProperties();
-    container.StartRunTime();
+    if (runTime) container.StartRunTime();
     // A new track still open is settled with the user while the window is still there; the
     // settings dialog of a closed window leaves as Cancel does.
     new CloseWatcher(
