@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -14,7 +16,9 @@
 DemoWindow::DemoWindow() {
     setWindowTitle(tr("Tesmo demo"));
     // The controls add their window menu next to it (Alt+Space opens it too).
-    menuBar()->addMenu(tr("&File"))->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&Export..."), this, &DemoWindow::exportView);
+    file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
     tabs_ = new QTabWidget(this);
     chartView_ = new ChartView(tabs_);
     mapView_ = new MapView(tabs_);
@@ -43,6 +47,17 @@ DemoWindow::DemoWindow() {
 
 tesmo::TesmoWidget& DemoWindow::current() {
     return *tabs_->currentWidget()->findChild<tesmo::TesmoWidget*>();
+}
+
+void DemoWindow::exportView() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export"), QStringLiteral("tesmo.png"),
+        tr("PNG image (*.png);;JPEG image (*.jpg *.jpeg);;BMP image (*.bmp);;PDF document (*.pdf)"));
+    if (path.isEmpty()) return;
+    if (current().exportImage(path))
+        statusBar()->showMessage(tr("Exported to %1").arg(path), 5000);
+    else
+        QMessageBox::warning(this, tr("Export"), tr("%1 could not be written.").arg(path));
 }
 
 void DemoWindow::showView(QWidget* view) {

@@ -29,6 +29,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Writes the control on show to a PNG, JPEG, BMP or PDF file the user names.
+    void exportView();
     void watch(tesmo::TesmoWidget& control, const QString& name);
 
     QTabWidget* tabs_;
