@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tesmo/Enums.h"
+#include "tesmo/Error.h"
 #include "tesmo/Font.h"
 #include "tesmo/Picture.h"
 #include "tesmo/Variant.h"
