@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QtDesigner/QDesignerFormWindowInterface>
 
 #include "tesmo/TesmoWidget.h"
 
@@ -45,8 +46,10 @@ void TesmoDesignerPlugin::initialize(QDesignerFormEditorInterface*) {
 }
 
 QWidget* TesmoDesignerPlugin::createWidget(QWidget* parent) {
-    // Only Designer initialises its plugins: there the control is being designed.
-    if (initialized_) return new tesmo::TesmoWidget(tesmo::TesmoWidget::Start::DesignTime, parent);
+    // A control on a form being edited in Designer is being designed; a form loaded by an
+    // application in the same process (even one that initialised the plugin) runs.
+    const bool designed = initialized_ && (!parent || QDesignerFormWindowInterface::findFormWindow(parent));
+    if (designed) return new tesmo::TesmoWidget(tesmo::TesmoWidget::Start::DesignTime, parent);
     return new tesmo::TesmoWidget(parent);
 }
 

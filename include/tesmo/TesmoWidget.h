@@ -24,48 +24,48 @@ class ControlHost;
 // ControlError, MouseValueX and MouseValueY are read-only and change without notice.
 class TesmoWidget : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(bool AutoRedraw READ getAutoRedraw WRITE putAutoRedraw NOTIFY settingsChanged)
-    Q_PROPERTY(double BaseStep READ getBaseStep WRITE putBaseStep NOTIFY settingsChanged)
-    Q_PROPERTY(bool ClipControls READ getClipControls WRITE putClipControls NOTIFY settingsChanged)
-    Q_PROPERTY(bool FlagExit READ getFlagExit WRITE putFlagExit NOTIFY settingsChanged DESIGNABLE false)
+    Q_PROPERTY(bool AutoRedraw READ getAutoRedraw WRITE setAutoRedraw NOTIFY settingsChanged)
+    Q_PROPERTY(double BaseStep READ getBaseStep WRITE setBaseStep NOTIFY settingsChanged)
+    Q_PROPERTY(bool ClipControls READ getClipControls WRITE setClipControls NOTIFY settingsChanged)
+    Q_PROPERTY(bool FlagExit READ getFlagExit WRITE setFlagExit NOTIFY settingsChanged DESIGNABLE false)
     Q_PROPERTY(QString ControlError READ getControlError DESIGNABLE false)
-    Q_PROPERTY(double Delay READ getDelay WRITE putDelay NOTIFY settingsChanged)
-    Q_PROPERTY(int BorderStyle READ getBorderStyle WRITE putBorderStyle NOTIFY settingsChanged)
-    Q_PROPERTY(QImage Picture READ getPicture WRITE putPicture NOTIFY settingsChanged)
-    Q_PROPERTY(bool AutoSize READ getAutoSize WRITE putAutoSize NOTIFY settingsChanged)
-    Q_PROPERTY(int DrawWidth READ getDrawWidth WRITE putDrawWidth NOTIFY settingsChanged)
-    Q_PROPERTY(int Width READ getWidth WRITE putWidth NOTIFY settingsChanged)
-    Q_PROPERTY(int Height READ getHeight WRITE putHeight NOTIFY settingsChanged)
+    Q_PROPERTY(double Delay READ getDelay WRITE setDelay NOTIFY settingsChanged)
+    Q_PROPERTY(int BorderStyle READ getBorderStyle WRITE setBorderStyle NOTIFY settingsChanged)
+    Q_PROPERTY(QImage Picture READ getPicture WRITE setPicture NOTIFY settingsChanged DESIGNABLE false)
+    Q_PROPERTY(bool AutoSize READ getAutoSize WRITE setAutoSize NOTIFY settingsChanged)
+    Q_PROPERTY(int DrawWidth READ getDrawWidth WRITE setDrawWidth NOTIFY settingsChanged)
+    Q_PROPERTY(int Width READ getWidth WRITE setWidth NOTIFY settingsChanged)
+    Q_PROPERTY(int Height READ getHeight WRITE setHeight NOTIFY settingsChanged)
     Q_PROPERTY(bool Enabled READ getEnabled WRITE putEnabled NOTIFY settingsChanged)
-    Q_PROPERTY(double CurrentX READ getCurrentX WRITE putCurrentX NOTIFY settingsChanged DESIGNABLE false)
-    Q_PROPERTY(double CurrentY READ getCurrentY WRITE putCurrentY NOTIFY settingsChanged DESIGNABLE false)
-    Q_PROPERTY(QFont Font READ getFont WRITE putFont NOTIFY settingsChanged)
-    Q_PROPERTY(QString Title READ getTitle WRITE putTitle NOTIFY settingsChanged)
-    Q_PROPERTY(bool EnableMenu READ getEnableMenu WRITE putEnableMenu NOTIFY settingsChanged)
-    Q_PROPERTY(bool ViewPoints READ getViewPoints WRITE putViewPoints NOTIFY settingsChanged)
-    Q_PROPERTY(bool ViewGrid READ getViewGrid WRITE putViewGrid NOTIFY settingsChanged)
-    Q_PROPERTY(double LeftScale READ getLeftScale WRITE putLeftScale NOTIFY settingsChanged)
-    Q_PROPERTY(double TopScale READ getTopScale WRITE putTopScale NOTIFY settingsChanged)
-    Q_PROPERTY(double RightScale READ getRightScale WRITE putRightScale NOTIFY settingsChanged)
-    Q_PROPERTY(double BottomScale READ getBottomScale WRITE putBottomScale NOTIFY settingsChanged)
-    Q_PROPERTY(bool XAsDate READ getXAsDate WRITE putXAsDate NOTIFY settingsChanged)
-    Q_PROPERTY(bool YAsDate READ getYAsDate WRITE putYAsDate NOTIFY settingsChanged)
-    Q_PROPERTY(double MinX READ getMinX WRITE putMinX NOTIFY settingsChanged)
-    Q_PROPERTY(double MaxX READ getMaxX WRITE putMaxX NOTIFY settingsChanged)
-    Q_PROPERTY(double MinY READ getMinY WRITE putMinY NOTIFY settingsChanged)
-    Q_PROPERTY(double MaxY READ getMaxY WRITE putMaxY NOTIFY settingsChanged)
-    Q_PROPERTY(int UnitX READ getUnitX WRITE putUnitX NOTIFY settingsChanged)
-    Q_PROPERTY(int UnitY READ getUnitY WRITE putUnitY NOTIFY settingsChanged)
-    Q_PROPERTY(int MapStyle READ getMapStyle WRITE putMapStyle NOTIFY settingsChanged)
-    Q_PROPERTY(int BackColor READ getBackColor WRITE putBackColor NOTIFY settingsChanged)
-    Q_PROPERTY(int ForeColor READ getForeColor WRITE putForeColor NOTIFY settingsChanged)
-    Q_PROPERTY(int GridColor READ getGridColor WRITE putGridColor NOTIFY settingsChanged)
-    Q_PROPERTY(int TitleColor READ getTitleColor WRITE putTitleColor NOTIFY settingsChanged)
-    Q_PROPERTY(int TextColor READ getTextColor WRITE putTextColor NOTIFY settingsChanged)
-    Q_PROPERTY(int TrackColor READ getTrackColor WRITE putTrackColor NOTIFY settingsChanged)
+    Q_PROPERTY(double CurrentX READ getCurrentX WRITE setCurrentX NOTIFY settingsChanged DESIGNABLE false)
+    Q_PROPERTY(double CurrentY READ getCurrentY WRITE setCurrentY NOTIFY settingsChanged DESIGNABLE false)
+    Q_PROPERTY(QFont Font READ getFont WRITE setFont NOTIFY settingsChanged)
+    Q_PROPERTY(QString Title READ getTitle WRITE setTitle NOTIFY settingsChanged)
+    Q_PROPERTY(bool EnableMenu READ getEnableMenu WRITE setEnableMenu NOTIFY settingsChanged)
+    Q_PROPERTY(bool ViewPoints READ getViewPoints WRITE setViewPoints NOTIFY settingsChanged)
+    Q_PROPERTY(bool ViewGrid READ getViewGrid WRITE setViewGrid NOTIFY settingsChanged)
+    Q_PROPERTY(double LeftScale READ getLeftScale WRITE setLeftScale NOTIFY settingsChanged)
+    Q_PROPERTY(double TopScale READ getTopScale WRITE setTopScale NOTIFY settingsChanged)
+    Q_PROPERTY(double RightScale READ getRightScale WRITE setRightScale NOTIFY settingsChanged)
+    Q_PROPERTY(double BottomScale READ getBottomScale WRITE setBottomScale NOTIFY settingsChanged)
+    Q_PROPERTY(bool XAsDate READ getXAsDate WRITE setXAsDate NOTIFY settingsChanged)
+    Q_PROPERTY(bool YAsDate READ getYAsDate WRITE setYAsDate NOTIFY settingsChanged)
+    Q_PROPERTY(double MinX READ getMinX WRITE setMinX NOTIFY settingsChanged)
+    Q_PROPERTY(double MaxX READ getMaxX WRITE setMaxX NOTIFY settingsChanged)
+    Q_PROPERTY(double MinY READ getMinY WRITE setMinY NOTIFY settingsChanged)
+    Q_PROPERTY(double MaxY READ getMaxY WRITE setMaxY NOTIFY settingsChanged)
+    Q_PROPERTY(int UnitX READ getUnitX WRITE setUnitX NOTIFY settingsChanged)
+    Q_PROPERTY(int UnitY READ getUnitY WRITE setUnitY NOTIFY settingsChanged)
+    Q_PROPERTY(int MapStyle READ getMapStyle WRITE setMapStyle NOTIFY settingsChanged)
+    Q_PROPERTY(int BackColor READ getBackColor WRITE setBackColor NOTIFY settingsChanged)
+    Q_PROPERTY(int ForeColor READ getForeColor WRITE setForeColor NOTIFY settingsChanged)
+    Q_PROPERTY(int GridColor READ getGridColor WRITE setGridColor NOTIFY settingsChanged)
+    Q_PROPERTY(int TitleColor READ getTitleColor WRITE setTitleColor NOTIFY settingsChanged)
+    Q_PROPERTY(int TextColor READ getTextColor WRITE setTextColor NOTIFY settingsChanged)
+    Q_PROPERTY(int TrackColor READ getTrackColor WRITE setTrackColor NOTIFY settingsChanged)
     Q_PROPERTY(QVariant MouseValueX READ getMouseValueX DESIGNABLE false)
     Q_PROPERTY(QVariant MouseValueY READ getMouseValueY DESIGNABLE false)
-    Q_PROPERTY(bool MouseScan READ getMouseScan WRITE putMouseScan NOTIFY settingsChanged)
+    Q_PROPERTY(bool MouseScan READ getMouseScan WRITE setMouseScan NOTIFY settingsChanged)
 
 public:
     explicit TesmoWidget(QWidget* parent = nullptr);
@@ -122,6 +122,48 @@ public:
     // folder that cannot be written, an empty control).
     bool exportImage(const QString& path, int dpi = 0);
 
+    // Each setting's setter in its Qt property's type, as uic-generated code calls it; a
+    // value the control refuses leaves the setting as it was. (Enabled is QWidget::setEnabled;
+    // setFont() sets the control's font and the widget's.)
+    void setAutoRedraw(bool value);
+    void setBaseStep(double value);
+    void setClipControls(bool value);
+    void setFlagExit(bool value);
+    void setDelay(double value);
+    void setBorderStyle(int value);
+    void setPicture(const QImage& value);
+    void setAutoSize(bool value);
+    void setDrawWidth(int value);
+    void setWidth(int value);
+    void setHeight(int value);
+    void setCurrentX(double value);
+    void setCurrentY(double value);
+    void setFont(const QFont& value);
+    void setTitle(const QString& value);
+    void setEnableMenu(bool value);
+    void setViewPoints(bool value);
+    void setViewGrid(bool value);
+    void setLeftScale(double value);
+    void setTopScale(double value);
+    void setRightScale(double value);
+    void setBottomScale(double value);
+    void setXAsDate(bool value);
+    void setYAsDate(bool value);
+    void setMinX(double value);
+    void setMaxX(double value);
+    void setMinY(double value);
+    void setMaxY(double value);
+    void setUnitX(int value);
+    void setUnitY(int value);
+    void setMapStyle(int value);
+    void setBackColor(int value);
+    void setForeColor(int value);
+    void setGridColor(int value);
+    void setTitleColor(int value);
+    void setTextColor(int value);
+    void setTrackColor(int value);
+    void setMouseScan(bool value);
+
     QSize sizeHint() const override;
 
 signals:
@@ -147,86 +189,48 @@ private:
     TesmoWidget(QWidget* parent, bool runTime);
     ucTesmo& Control() const;
     bool getAutoRedraw() const;
-    void putAutoRedraw(bool value);
     double getBaseStep() const;
-    void putBaseStep(double value);
     bool getClipControls() const;
-    void putClipControls(bool value);
     bool getFlagExit() const;
-    void putFlagExit(bool value);
     QString getControlError() const;
     double getDelay() const;
-    void putDelay(double value);
     int getBorderStyle() const;
-    void putBorderStyle(int value);
     QImage getPicture() const;
-    void putPicture(const QImage& value);
     bool getAutoSize() const;
-    void putAutoSize(bool value);
     int getDrawWidth() const;
-    void putDrawWidth(int value);
     int getWidth() const;
-    void putWidth(int value);
     int getHeight() const;
-    void putHeight(int value);
     bool getEnabled() const;
     void putEnabled(bool value);
     double getCurrentX() const;
-    void putCurrentX(double value);
     double getCurrentY() const;
-    void putCurrentY(double value);
     QFont getFont() const;
-    void putFont(const QFont& value);
     QString getTitle() const;
-    void putTitle(const QString& value);
     bool getEnableMenu() const;
-    void putEnableMenu(bool value);
     bool getViewPoints() const;
-    void putViewPoints(bool value);
     bool getViewGrid() const;
-    void putViewGrid(bool value);
     double getLeftScale() const;
-    void putLeftScale(double value);
     double getTopScale() const;
-    void putTopScale(double value);
     double getRightScale() const;
-    void putRightScale(double value);
     double getBottomScale() const;
-    void putBottomScale(double value);
     bool getXAsDate() const;
-    void putXAsDate(bool value);
     bool getYAsDate() const;
-    void putYAsDate(bool value);
     double getMinX() const;
-    void putMinX(double value);
     double getMaxX() const;
-    void putMaxX(double value);
     double getMinY() const;
-    void putMinY(double value);
     double getMaxY() const;
-    void putMaxY(double value);
     int getUnitX() const;
-    void putUnitX(int value);
     int getUnitY() const;
-    void putUnitY(int value);
     int getMapStyle() const;
-    void putMapStyle(int value);
     int getBackColor() const;
-    void putBackColor(int value);
     int getForeColor() const;
-    void putForeColor(int value);
     int getGridColor() const;
-    void putGridColor(int value);
     int getTitleColor() const;
-    void putTitleColor(int value);
     int getTextColor() const;
-    void putTextColor(int value);
     int getTrackColor() const;
-    void putTrackColor(int value);
     QVariant getMouseValueX() const;
     QVariant getMouseValueY() const;
     bool getMouseScan() const;
-    void putMouseScan(bool value);
 
     std::unique_ptr<ControlHost> host_;
 };

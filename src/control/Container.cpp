@@ -99,8 +99,10 @@ void Container::StartRunTime() {
     }
 }
 
-void Container::ForgetFailedDatabase() {
-    if (c_.d->s.DbFailed) c_.d->s.DbTried = false;
+bool Container::ForgetFailedDatabase() {
+    if (!c_.d->s.DbFailed) return false;
+    c_.d->s.DbTried = false;
+    return true;
 }
 
 void Container::EnterDesignMode() {

@@ -23,9 +23,10 @@ public:
     // stopped), and stores them. A value that cannot be read or applied is skipped.
     void ReadProperties(PropertyBag& bag);
     void WriteProperties(PropertyBag& bag);
-    // Lets the next run-time start try the database again after a failed attempt, for
-    // settings loaded before the control was shown (the attempt's notice not given yet).
-    void ForgetFailedDatabase();
+    // Lets the next run-time start (or switch to map mode) try the database again after a
+    // failed attempt, for a control set up before it was shown (the attempt's notice not
+    // given yet); true when there was a failed attempt.
+    bool ForgetFailedDatabase();
     // Undoes StartRunTime, for a control that turns out to be placed in a form designer:
     // it then holds no points and no database connection, as a newly placed control.
     void EnterDesignMode();

@@ -59,7 +59,7 @@ bool ExportImage(QWidget& widget, const QString& path, int dpi) {
     const qreal fileDpi = dpi > 0 ? dpi : screenDpi * widget.devicePixelRatioF();
     const QSizeF inches = QSizeF(widget.size()) / screenDpi;
     const QSize target = (inches * fileDpi).toSize();
-    if (target.isEmpty() || target.width() > kMaxPixels || target.height() > kMaxPixels) return false;
+    if (!pdf && (target.isEmpty() || target.width() > kMaxPixels || target.height() > kMaxPixels)) return false;
 
     // What the control shows now, also in the middle of an animation.
     const QPixmap shot = widget.grab();

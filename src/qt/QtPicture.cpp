@@ -35,7 +35,10 @@ bool CutOff(const QByteArray& data, const QByteArray& format) {
 
 Picture PictureOfImage(const QImage& image) {
     if (image.isNull()) return {};
-    return Picture(std::make_shared<QtPicture>(image.convertToFormat(QImage::Format_RGB32)));
+    QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    // A picture is its pixels, one to a layout pixel, whatever screen an image came from.
+    pixels.setDevicePixelRatio(1);
+    return Picture(std::make_shared<QtPicture>(std::move(pixels)));
 }
 
 Picture LoadPictureFile(const QString& path) {

@@ -78,7 +78,7 @@ void QtSurface::setDevicePixelRatio(qreal ratio) {
 }
 
 QSize QtSurface::innerSize() const {
-    return image_.isNull() ? QSize() : image_.deviceIndependentSize().toSize();
+    return image_.isNull() ? QSize() : inner_;
 }
 
 void QtSurface::detach() {
@@ -337,12 +337,15 @@ void QtSurface::resizeOuter(QSize outer) {
     outer_ = outer;
     const int b = borderPixels();
     const QSize inner(std::max(0, outer.width() - 2 * b), std::max(0, outer.height() - 2 * b));
-    if (inner != innerSize() || (!image_.isNull() && image_.devicePixelRatio() != ratio_)) {
+    // The image's ratio: the screen's, unless the image would grow beyond the size limit.
+    const qreal ratio = inner.isEmpty() ? ratio_ : std::min(ratio_, qreal(kMaxPixels) / std::max(inner.width(), inner.height()));
+    if (inner != innerSize() || (!image_.isNull() && image_.devicePixelRatio() != ratio)) {
         endPainting();
         QImage next;
+        inner_ = inner;
         if (!inner.isEmpty()) {
-            next = QImage(inner * ratio_, QImage::Format_RGB32);
-            next.setDevicePixelRatio(ratio_);
+            next = QImage((QSizeF(inner) * ratio).toSize(), QImage::Format_RGB32);
+            next.setDevicePixelRatio(ratio);
             // Text drawn on the image is measured at the screen's resolution.
             next.setDotsPerMeterX(static_cast<int>(std::lround(1440.0 / pixelX_ / 0.0254)));
             next.setDotsPerMeterY(static_cast<int>(std::lround(1440.0 / pixelY_ / 0.0254)));

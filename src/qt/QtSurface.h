@@ -95,6 +95,7 @@ private:
     QPointer<SurfaceWidget> widget_;
     QImage image_;
     qreal ratio_ = 1.0;
+    QSize inner_;  // the image's size in layout pixels
     std::optional<QPainter> painter_;
     QSize outer_;
     QRectF dirty_;

@@ -121,7 +121,13 @@ void TesmoWidget::resizeEvent(QResizeEvent* event) {
 
 void TesmoWidget::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    Container(host_->control()).Show();
+    Container container(host_->control());
+    // A control made a chart before it was first shown (in code or by a form) needs no
+    // database: the notice of its start's failed attempt no longer holds, and a later
+    // switch to map mode tries again.
+    if (!designMode() && host_->control().MapStyle() != enMapStyle::Map && container.ForgetFailedDatabase())
+        host_->prompts().DropDeferred();
+    container.Show();
     host_->prompts().ShowDeferred();
 }
 

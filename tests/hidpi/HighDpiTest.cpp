@@ -1,6 +1,10 @@
-// The control on a screen with two device pixels a layout pixel (QT_SCALE_FACTOR=2).
+// The control on screens of one and of two device pixels a layout pixel: these tests run in
+// the widget tests and again under QT_SCALE_FACTOR=2.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "tesmo/TesmoWidget.h"
@@ -19,32 +23,81 @@ bool ScaledUp(const QImage& image, const QRect& area) {
     return true;
 }
 
-TEST(HighDpi, LinesAndTextAreDrawnInDevicePixels) {
+struct Chart {
+    Chart() {
+        w.resize(200, 150);
+        w.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        w.control().setMapStyle(enMapStyle::ScaleSystem);
+        w.control().setBackColor(0xFFFFFF);
+        w.control().setForeColor(0);
+    }
     TesmoWidget w;
-    w.resize(200, 150);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    ASSERT_EQ(w.devicePixelRatioF(), 2);
-    ucTesmo& c = w.control();
-    c.setMapStyle(enMapStyle::ScaleSystem);
-    c.setBackColor(0xFFFFFF);
-    c.setForeColor(0);
+};
+
+TEST(HighDpi, LinesAndTextAreDrawnInDevicePixels) {
+    Chart chart;
+    const qreal ratio = chart.w.devicePixelRatioF();
+    ucTesmo& c = chart.w.control();
     c.setTitleColor(0);
     c.setTitle("Rain");
     c.Clear();
-    c.DrawLine(300, 600, 2100, 1500);  // a shallow diagonal, in twips
+    c.DrawLine(300, 600, 2100, 1500);   // a shallow diagonal, in twips
     c.DrawLine(300, 1800, 2100, 1800);  // a horizontal line of DrawWidth 1
 
-    const QImage shot = w.surface()->grab().toImage();
-    ASSERT_EQ(shot.devicePixelRatio(), 2);
-    ASSERT_EQ(shot.size(), w.surface()->size() * 2);
-    EXPECT_FALSE(ScaledUp(shot, QRect(40, 80, 240, 120))) << "the diagonal";
-    EXPECT_FALSE(ScaledUp(shot, QRect(0, 0, 80, 32))) << "the title";
-    // The horizontal line at 1800 twips, layout row 120 as at a ratio of 1: one layout pixel
-    // is two device rows.
+    const QImage shot = chart.w.surface()->grab().toImage();
+    ASSERT_EQ(shot.devicePixelRatio(), ratio);
+    ASSERT_EQ(shot.size(), chart.w.surface()->size() * ratio);
+    if (ratio == 2) {
+        EXPECT_FALSE(ScaledUp(shot, QRect(40, 80, 240, 120))) << "the diagonal";
+        EXPECT_FALSE(ScaledUp(shot, QRect(0, 0, 80, 32))) << "the title";
+    }
+    // The horizontal line at 1800 twips is layout row 120 at any ratio, one layout pixel
+    // (`ratio` device rows) wide.
     int dark = 0;
-    for (int y = 236; y <= 244; ++y) dark += qGray(shot.pixel(100, y)) < 128;
-    EXPECT_EQ(dark, 2);
+    for (int y = static_cast<int>(117 * ratio); y <= static_cast<int>(123 * ratio); ++y)
+        dark += qGray(shot.pixel(static_cast<int>(100 * ratio), y)) < 128;
+    EXPECT_EQ(dark, static_cast<int>(ratio));
+}
+
+// Positions, sizes and exports stay in layout units, whatever the screen's ratio.
+TEST(HighDpi, LayoutUnitsDoNotDependOnTheRatio) {
+    Chart chart;
+    const qreal ratio = chart.w.devicePixelRatioF();
+    ucTesmo& c = chart.w.control();
+
+    float x = -1, y = -1;
+    QObject::connect(&chart.w, &TesmoWidget::MouseMove, [&](short&, short&, float& X, float& Y) {
+        x = X;
+        y = Y;
+    });
+    QWidget* surface = chart.w.surface();
+    QMouseEvent move(QEvent::MouseMove, QPointF(50, 40), surface->mapToGlobal(QPointF(50, 40)), Qt::NoButton,
+                     Qt::NoButton, {});
+    QApplication::sendEvent(surface, &move);
+    EXPECT_FLOAT_EQ(x, 750) << "50 layout pixels, in twips";
+    EXPECT_FLOAT_EQ(y, 600);
+
+    QTemporaryDir dir;
+    const struct {
+        int dpi;
+        QSize size;
+    } exports[] = {{0, QSize(200, 150) * ratio}, {96, {200, 150}}, {192, {400, 300}}};
+    for (const auto& e : exports) {
+        const QString path = dir.filePath(QStringLiteral("chart%1.png").arg(e.dpi));
+        ASSERT_TRUE(chart.w.exportImage(path, e.dpi)) << e.dpi;
+        EXPECT_EQ(QImage(path).size(), e.size) << e.dpi;
+    }
+
+    // A picture from a screen of ratio 2 is still its pixels, one to a layout pixel.
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    image.setDevicePixelRatio(2);
+    c.setPicture(TesmoWidget::pictureFromImage(image));
+    c.setAutoSize(true);
+    EXPECT_EQ(surface->size(), QSize(40, 30));
+    const QImage shown = surface->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.width() - 2, shown.height() - 2), QColor(Qt::green)) << "filled to the corner";
 }
 
 }  // namespace

@@ -2,65 +2,48 @@
 // Designer makes it.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
+#include <QFile>
 #include <QPluginLoader>
 #include <QUiLoader>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <memory>
 
 #include "tesmo/TesmoWidget.h"
+#include "ui_ChartForm.h"
 
 namespace tesmo {
 namespace {
 
-const char kForm[] = R"(<?xml version="1.0" encoding="UTF-8"?>
-<ui version="4.0">
- <class>Form</class>
- <widget class="QWidget" name="Form">
-  <layout class="QVBoxLayout" name="layout">
-   <item>
-    <widget class="tesmo::TesmoWidget" name="chart">
-     <property name="MapStyle"><number>1</number></property>
-     <property name="Title"><string>Rain, 2026</string></property>
-     <property name="BaseStep"><double>12.5</double></property>
-     <property name="ViewGrid"><bool>true</bool></property>
-     <property name="LeftScale"><double>1000000</double></property>
-     <property name="BorderStyle"><number>7</number></property>
-    </widget>
-   </item>
-  </layout>
- </widget>
- <customwidgets>
-  <customwidget>
-   <class>tesmo::TesmoWidget</class>
-   <extends>QWidget</extends>
-   <header>tesmo/TesmoWidget.h</header>
-  </customwidget>
- </customwidgets>
-</ui>
-)";
 
-TEST(DesignerForm, AFormLoadsAtRunTimeWithItsSettingsAndTheControlsCorrections) {
+// The same form through QUiLoader (and the plugin) and through uic's generated code.
+TEST(DesignerForm, AFormGivesARunningControlWithItsSettingsAndTheControlsCorrections) {
     QUiLoader loader;
     loader.addPluginPath(QStringLiteral(TESMO_DESIGNER_PLUGIN_DIR));
     ASSERT_TRUE(loader.availableWidgets().contains(QStringLiteral("tesmo::TesmoWidget")));
-    QByteArray text(kForm);
-    QBuffer buffer(&text);
-    const std::unique_ptr<QWidget> form(loader.load(&buffer));
-    ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
-    auto* chart = form->findChild<TesmoWidget*>(QStringLiteral("chart"));
-    ASSERT_NE(chart, nullptr);
-    EXPECT_FALSE(chart->designMode()) << "a form loaded by the application runs";
-    ucTesmo& c = chart->control();
-    EXPECT_EQ(c.MapStyle(), enMapStyle::ScaleSystem);
-    EXPECT_EQ(c.Title(), "Rain, 2026");
-    EXPECT_FLOAT_EQ(c.BaseStep(), 12.5f);
-    EXPECT_TRUE(c.ViewGrid());
-    TesmoWidget plain;
-    plain.control().setLeftScale(1000000);
-    EXPECT_EQ(c.LeftScale(), plain.control().LeftScale()) << "corrected as the setter corrects it";
-    EXPECT_LT(c.LeftScale(), 1000000);
-    EXPECT_EQ(c.BorderStyle(), enBorderStyle::None) << "a value the control refuses leaves the setting as it was";
+    QFile file(QStringLiteral(TESMO_CHART_FORM));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::unique_ptr<QWidget> loaded(loader.load(&file));
+    ASSERT_NE(loaded, nullptr) << loader.errorString().toStdString();
+    QWidget generated;
+    Ui::Form ui;
+    ui.setupUi(&generated);
+
+    for (auto* chart : {loaded->findChild<TesmoWidget*>(QStringLiteral("chart")), ui.chart}) {
+        ASSERT_NE(chart, nullptr);
+        EXPECT_FALSE(chart->designMode()) << "a form loaded by the application runs";
+        ucTesmo& c = chart->control();
+        EXPECT_EQ(c.MapStyle(), enMapStyle::ScaleSystem);
+        EXPECT_EQ(c.Title(), "Rain, 2026");
+        EXPECT_FLOAT_EQ(c.BaseStep(), 12.5f);
+        EXPECT_TRUE(c.ViewGrid());
+        EXPECT_EQ(c.Font().Name, "DejaVu Serif");
+        EXPECT_TRUE(c.Font().Bold);
+        TesmoWidget plain;
+        plain.control().setLeftScale(1000000);
+        EXPECT_EQ(c.LeftScale(), plain.control().LeftScale()) << "corrected as the setter corrects it";
+        EXPECT_LT(c.LeftScale(), 1000000);
+        EXPECT_EQ(c.BorderStyle(), enBorderStyle::None) << "a value the control refuses leaves the setting as it was";
+    }
 }
 
 TEST(DesignerForm, InDesignerTheControlIsInDesignMode) {
@@ -73,6 +56,10 @@ TEST(DesignerForm, InDesignerTheControlIsInDesignMode) {
     EXPECT_FALSE(custom->icon().isNull());
     custom->initialize(nullptr);
     const std::unique_ptr<QWidget> made(custom->createWidget(nullptr));
+    QWidget form;
+    const std::unique_ptr<QWidget> onAForm(custom->createWidget(&form));
+    EXPECT_FALSE(qobject_cast<TesmoWidget*>(onAForm.get())->designMode())
+        << "on a form that is not being designed, also in a process that initialised the plugin";
     auto* control = qobject_cast<TesmoWidget*>(made.get());
     ASSERT_NE(control, nullptr);
     EXPECT_TRUE(control->designMode());

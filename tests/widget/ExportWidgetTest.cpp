@@ -79,6 +79,11 @@ TEST(ExportWidget, ImagesAndPdfReadBackAsShown) {
         EXPECT_EQ(QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32), screen)
             << name << ": pixel for pixel what the control shows";
     }
+    TesmoWidget never;
+    never.resize(100, 80);
+    ASSERT_TRUE(never.exportImage(dir.filePath("never.png"))) << "a control never shown";
+    EXPECT_EQ(QImage(dir.filePath("never.png")).size(), QSize(100, 80));
+
     ASSERT_TRUE(chart.w.exportImage(dir.filePath("chart.jpeg")));
     ExpectTitleAndLine(QImage(dir.filePath("chart.jpeg")), QSize(320, 240), "JPEG");
 
@@ -117,6 +122,7 @@ TEST(ExportWidget, RefusedWritesLeaveNoFile) {
     } cases[] = {
         {"a folder that does not exist", dir.filePath("none/chart.png"), 0, {320, 240}},
         {"a folder that is a file", dir.filePath("plain/chart.pdf"), 0, {320, 240}},
+        {"a folder no one may write", QStringLiteral("/proc/tesmo-chart.png"), 0, {320, 240}},
         {"no suffix", dir.filePath("chart"), 0, {320, 240}},
         {"an unknown suffix", dir.filePath("chart.xyz"), 0, {320, 240}},
         {"a negative resolution", dir.filePath("chart.png"), -1, {320, 240}},

@@ -89,24 +89,35 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
     EXPECT_EQ(edited.control().TrackColor(), 0x123456);
 }
 
-TEST(SettingsWidget, AChartLoadedBeforeItIsShownNeedsNoDatabase) {
+// Loaded from settings, set in code or by a form (uic calls the setter, a form loader the
+// property): a chart needs no database, a map reports the missing one when shown.
+TEST(SettingsWidget, AChartSetUpBeforeItIsShownNeedsNoDatabase) {
     QTemporaryDir empty, dir;
     QSettings settings(dir.filePath("c.ini"), QSettings::IniFormat);
-    for (const int mode : {1, 0}) {
-        settings.setValue("MapStyle", mode);
-        const QString previous = TesmoWidget::defaultAppFolder();
-        TesmoWidget::setDefaultAppFolder(empty.path());
-        TesmoWidget w;  // starts in map mode and finds no database
-        TesmoWidget::setDefaultAppFolder(previous);
-        w.readProperties(settings);
-        int notices = 0;
-        OnShown<QMessageBox> close([&](QMessageBox* box) {
-            ++notices;
-            box->close();
-        });
-        w.show();
-        QTest::qWait(50);
-        EXPECT_EQ(notices, mode == 0 ? 1 : 0) << "mode " << mode;
+    const std::function<void(TesmoWidget&, int)> ways[] = {
+        [&](TesmoWidget& w, int mode) {
+            settings.setValue("MapStyle", mode);
+            w.readProperties(settings);
+        },
+        [](TesmoWidget& w, int mode) { w.setMapStyle(mode); },
+        [](TesmoWidget& w, int mode) { w.setProperty("MapStyle", mode); },
+    };
+    for (std::size_t way = 0; way < std::size(ways); ++way) {
+        for (const int mode : {1, 0}) {
+            const QString previous = TesmoWidget::defaultAppFolder();
+            TesmoWidget::setDefaultAppFolder(empty.path());
+            TesmoWidget w;  // starts in map mode and finds no database
+            TesmoWidget::setDefaultAppFolder(previous);
+            ways[way](w, mode);
+            int notices = 0;
+            OnShown<QMessageBox> close([&](QMessageBox* box) {
+                ++notices;
+                box->close();
+            });
+            w.show();
+            QTest::qWait(50);
+            EXPECT_EQ(notices, mode == 0 ? 1 : 0) << "way " << way << ", mode " << mode;
+        }
     }
 }
 
