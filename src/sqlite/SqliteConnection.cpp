@@ -31,6 +31,20 @@ Error EngineError(sqlite3* db, int code, const std::string& prefix) {
     return Error(number, prefix + (db ? sqlite3_errmsg(db) : sqlite3_errstr(code)));
 }
 
+// How several connections, in this process or others, share one file:
+// - Write-ahead log: readers never wait for a writer and a writer never waits for readers,
+//   so a track being recorded for minutes does not stop anyone listing or playing tracks.
+//   The mode is kept in the file; a file system without shared memory leaves the rollback
+//   journal in place, which works too (readers wait only while a commit is written).
+// - Full sync: "has been stored" is said only once the commit has reached the disk.
+// - A busy wait of 250 ms: a second writer waits that long for the lock and then fails with
+//   "database is locked"; the wait holds up the user interface, and a user can try again.
+void ShareWithOtherProcesses(sqlite3* db) {
+    sqlite3_busy_timeout(db, 250);
+    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+}
+
 }  // namespace
 
 SqliteConnection::~SqliteConnection() {
@@ -92,8 +106,7 @@ void SqliteConnection::Open(const std::string& connectionString) {
         sqlite3_close_v2(db);
         throw error;
     }
-    // Short: the wait holds up the user interface, and a user can try again.
-    sqlite3_busy_timeout(db, 250);
+    ShareWithOtherProcesses(db);
     db_ = db;
     path_ = path;
     depth_ = 0;
@@ -150,7 +163,9 @@ void SqliteConnection::Resync() {
 
 void SqliteConnection::BeginTrans() {
     Resync();
-    Execute(depth_ == 0 ? "BEGIN" : "SAVEPOINT tesmo_" + std::to_string(depth_));
+    // The write lock is taken at once (waiting the busy time for it): what a transaction
+    // reads then stays true until it ends, and no upgrade can fail halfway.
+    Execute(depth_ == 0 ? "BEGIN IMMEDIATE" : "SAVEPOINT tesmo_" + std::to_string(depth_));
     ++depth_;
 }
 
@@ -182,6 +197,7 @@ void CreateTrackDatabase(const std::string& path) {
     if (std::filesystem::exists(path)) throw Error(58, path + ": the file already exists.");
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(FileName(path).c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK) ShareWithOtherProcesses(db);
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, "CREATE TABLE TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL, Y REAL)",
                           nullptr, nullptr, nullptr);

@@ -164,10 +164,24 @@ TrackCreation::PointWrite::PointWrite(ControlState& state, TrackStore& store) : 
     if (s_.TrackOpen) return;
     store_.BeginTrans();
     s_.TrackOpen = began_ = true;
+    // The branch was chosen when the track was named; another program may have stored a
+    // branch of that name since. Chosen again under the write lock, so that two tracks
+    // never share a branch.
+    try {
+        const TrackStore::NextBranch next = store_.FindNextBranch(s_.NewTrackName);
+        s_.NewBranch = next.branch;
+        s_.LastOrdinal = next.lastOrdinal;
+    } catch (const Error&) {
+        Abandon();
+        throw;
+    }
 }
 
 TrackCreation::PointWrite::~PointWrite() {
-    if (!began_ || done_) return;
+    if (began_ && !done_) Abandon();
+}
+
+void TrackCreation::PointWrite::Abandon() {
     try {
         store_.RollbackTrans();
     } catch (const Error&) {

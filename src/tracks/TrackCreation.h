@@ -54,6 +54,8 @@ private:
         void Done() { done_ = true; }
 
     private:
+        void Abandon();
+
         ControlState& s_;
         TrackStore& store_;
         bool began_ = false;

@@ -15,45 +15,10 @@
 
 #include "sqlite/SqliteConnection.h"
 #include "tesmo/TesmoWidget.h"
+#include "widget/Answers.h"
 
 namespace tesmo {
 namespace {
-
-// Answers the modal dialogs as they come, one answer each: the button of a message box, the
-// text of an input box; any other dialog is closed.
-class Answers {
-public:
-    explicit Answers(std::deque<QString> answers) : answers_(std::move(answers)) {
-        QObject::connect(&poll_, &QTimer::timeout, [this] { answer(); });
-        poll_.start(5);
-    }
-    ~Answers() { EXPECT_TRUE(answers_.empty()) << "dialogs that never came: " << answers_.size(); }
-    QStringList texts;  // what the message boxes said
-
-private:
-    void answer() {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || dialog == last_ || !dialog->isVisible() || answers_.empty()) return;
-        last_ = dialog;
-        const QString answer = answers_.front();
-        answers_.pop_front();
-        if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-            texts << box->text();
-            for (QAbstractButton* b : box->buttons())
-                if (b->text().remove('&') == answer) b->click();
-        } else if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
-            input->setTextValue(answer);
-            input->accept();
-        } else {
-            texts << dialog->windowTitle();
-            dialog->close();
-        }
-    }
-
-    std::deque<QString> answers_;
-    QPointer<QWidget> last_;
-    QTimer poll_;
-};
 
 // A window holding a control whose database is a file of its own. The control is made in a
 // panel that is put in the window afterwards, as hosts often build their windows.
