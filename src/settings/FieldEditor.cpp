@@ -198,11 +198,14 @@ void FieldEditor::StepDate(int delta, const std::string& dateFormat) {
     if (!day) return;
     // At either end of the calendar the date stays.
     if (std::string stepped = FormatDate(std::floor(*day) + delta, dateFormat); !stepped.empty()) text = std::move(stepped);
+    Clamp();
 }
 
 void FieldEditor::StepNumber(int delta) {
     if (const auto number = ReadNumberText(text)) text = FormatGeneral(*number + delta, 15, Shared().DecimalSeparator);
     if (!bound_ && !(LeadingNumber(text) > 0)) text = "1";
+    // A shorter text keeps the caret where it was, as far as the text goes.
+    Clamp();
 }
 
 }  // namespace tesmo

@@ -2,6 +2,7 @@
 // in both decimal separators and in the three date orders.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 
 #include "fakes/Fakes.h"
@@ -161,11 +162,13 @@ TEST_F(FieldEditing, Spinners) {
         {true, false, "abc", 1, "abc"},
         {false, false, "1", -1, "1"},  // a unit never goes below 1
         {false, false, "7", 1, "8"},
+        {true, false, "10", -1, "9"},  // shorter: the caret at the end stays within it
     };
     for (const auto& c : cases) {
-        FieldEditor f = Field(c.bound, c.text, 0, 0);
+        FieldEditor f = Field(c.bound, c.text, static_cast<int>(std::strlen(c.text)), 0);
         c.date ? f.StepDate(c.delta, "dd/mm/yyyy") : f.StepNumber(c.delta);
         EXPECT_EQ(f.text, c.after) << c.text;
+        EXPECT_EQ(f.start, static_cast<int>(f.text.size())) << c.text;
     }
 }
 
