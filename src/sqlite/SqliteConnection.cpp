@@ -32,16 +32,16 @@ Error EngineError(sqlite3* db, int code, const std::string& prefix) {
 }
 
 // How several connections, in this process or others, share one file:
-// - Write-ahead log: readers never wait for a writer and a writer never waits for readers,
-//   so a track being recorded for minutes does not stop anyone listing or playing tracks.
-//   The mode is kept in the file; a file system without shared memory leaves the rollback
-//   journal in place, which works too (readers wait only while a commit is written).
+// - The file's own journal (a rollback journal for the files Tesmo makes), so that the
+//   database stays one plain file that also opens from a folder its user cannot write.
+// - Readers are never held up by a track being recorded: its rows stay in this connection's
+//   cache until the commit (no spill into the file, which would lock readers out).
 // - Full sync: "has been stored" is said only once the commit has reached the disk.
-// - A busy wait of 250 ms: a second writer waits that long for the lock and then fails with
-//   "database is locked"; the wait holds up the user interface, and a user can try again.
+// - A busy wait of 250 ms, set before the first read: a writer waits that long for another
+//   writer (or a commit for readers still reading) and then fails with "database is
+//   locked". The wait holds up the user interface, and a user can try again.
 void ShareWithOtherProcesses(sqlite3* db) {
-    sqlite3_busy_timeout(db, 250);
-    sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA cache_spill=OFF", nullptr, nullptr, nullptr);
     sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
 }
 
@@ -99,6 +99,7 @@ void SqliteConnection::Open(const std::string& connectionString) {
     if (path.empty()) throw Error(kEngineFailure, "The connection names no data source.");
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(FileName(path).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (db) sqlite3_busy_timeout(db, 250);
     // A file that is no database opens: its first read is what fails.
     const int probe = rc == SQLITE_OK ? sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr) : rc;
     if (probe != SQLITE_OK) {
@@ -197,7 +198,6 @@ void CreateTrackDatabase(const std::string& path) {
     if (std::filesystem::exists(path)) throw Error(58, path + ": the file already exists.");
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(FileName(path).c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc == SQLITE_OK) ShareWithOtherProcesses(db);
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, "CREATE TABLE TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL, Y REAL)",
                           nullptr, nullptr, nullptr);

@@ -1,5 +1,6 @@
 #include "tracks/TrackCreation.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "core/ControlState.h"
@@ -166,11 +167,12 @@ TrackCreation::PointWrite::PointWrite(ControlState& state, TrackStore& store) : 
     s_.TrackOpen = began_ = true;
     // The branch was chosen when the track was named; another program may have stored a
     // branch of that name since. Chosen again under the write lock, so that two tracks
-    // never share a branch.
+    // never share a branch (the ordinals of points refused meanwhile stay used).
     try {
         const TrackStore::NextBranch next = store_.FindNextBranch(s_.NewTrackName);
+        s_.LastOrdinal =
+            next.branch == s_.NewBranch ? std::max(s_.LastOrdinal, next.lastOrdinal) : next.lastOrdinal;
         s_.NewBranch = next.branch;
-        s_.LastOrdinal = next.lastOrdinal;
     } catch (const Error&) {
         Abandon();
         throw;

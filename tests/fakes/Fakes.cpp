@@ -219,17 +219,20 @@ void Rig::start(const std::string& folder) {
 
 std::string NewFolder() {
     namespace fs = std::filesystem;
-    static const fs::path root = [] {
-        std::string pattern = (fs::temp_directory_path() / "tesmo-tests-XXXXXX").string();
-        const fs::path made = mkdtemp(pattern.data());
-        std::atexit([] {
+    // Removed when the program ends, by the destructor of the static that holds its name.
+    static const struct Root {
+        Root() {
+            std::string pattern = (fs::temp_directory_path() / "tesmo-tests-XXXXXX").string();
+            path = mkdtemp(pattern.data());
+        }
+        ~Root() {
             std::error_code ignored;
-            fs::remove_all(root, ignored);
-        });
-        return made;
-    }();
+            fs::remove_all(path, ignored);
+        }
+        fs::path path;
+    } root;
     static int next = 0;
-    const fs::path folder = root / std::to_string(++next);
+    const fs::path folder = root.path / std::to_string(++next);
     fs::create_directories(folder);
     return folder.string() + "/";
 }

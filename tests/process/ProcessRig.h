@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <map>
 #include <string>
@@ -50,18 +49,5 @@ private:
     }
     QTemporaryDir dir_;
 };
-
-// Runs a program and kills it with SIGKILL after `ms` milliseconds unless it has ended;
-// returns the lines it wrote.
-inline QStringList RunAndKill(const QString& program, const QStringList& args, int ms) {
-    QProcess process;
-    process.start(program, args);
-    EXPECT_TRUE(process.waitForStarted());
-    if (!process.waitForFinished(ms)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-}
 
 }  // namespace tesmo

@@ -36,7 +36,7 @@ std::vector<std::string> Texts() {
 }
 
 std::vector<Variant> Variants() {
-    std::vector<Variant> values = {Variant(), Variant(true), Variant(INT32_MIN), Variant(INT16_MAX),
+    std::vector<Variant> values = {Variant(), Variant(true), Variant(INT32_MIN), Variant(std::int16_t{INT16_MIN}),
                                    Variant(std::numeric_limits<double>::quiet_NaN()),
                                    Variant(std::numeric_limits<double>::infinity()), Variant(-DBL_MAX),
                                    Variant::fromDate(-700000),  // before the year 100
@@ -99,6 +99,9 @@ std::vector<Named> HostileCalls() {
         add("EditScaleSetting title " + shown, [t](ucTesmo& c) { c.EditScaleSetting(1, t); });
     }
 
+    add("Picture none", [](ucTesmo& c) { c.setPicture({}); });
+    add("Picture of a pixel", [](ucTesmo& c) { c.setPicture(FakePicture()); });
+
     using VariantSetter = void (ucTesmo::*)(const Variant&);
     const std::pair<const char*, VariantSetter> bounds[] = {
         {"MinX", &ucTesmo::setMinX}, {"MaxX", &ucTesmo::setMaxX}, {"MinY", &ucTesmo::setMinY}, {"MaxY", &ucTesmo::setMaxY}};
@@ -141,9 +144,9 @@ void DrawAChart(ucTesmo& c) {
 }
 
 TEST(BadInputSweep, EveryCallWorksOrRaisesAnErrorAndTheControlStillDraws) {
-    enum class Mode { Map, Chart, DesignTime };
+    enum class Mode { Map, Chart, DateChart, DesignTime };
     const std::vector<Named> calls = HostileCalls();
-    for (const Mode mode : {Mode::Map, Mode::Chart, Mode::DesignTime}) {
+    for (const Mode mode : {Mode::Map, Mode::Chart, Mode::DateChart, Mode::DesignTime}) {
         for (const Named& hostile : calls) {
             Rig rig;
             rig.host.userMode = mode != Mode::DesignTime;
@@ -153,10 +156,17 @@ TEST(BadInputSweep, EveryCallWorksOrRaisesAnErrorAndTheControlStillDraws) {
             } else {
                 rig.start();
             }
-            if (mode == Mode::Chart) rig.control.setMapStyle(enMapStyle::ScaleSystem);
+            if (mode == Mode::Chart || mode == Mode::DateChart) rig.control.setMapStyle(enMapStyle::ScaleSystem);
+            if (mode == Mode::DateChart) {
+                rig.control.setXAsDate(true);
+                rig.control.setYAsDate(true);
+            }
             const std::string where = hostile.name + " in mode " + std::to_string(static_cast<int>(mode));
             try {
+                // The value taken, it must also survive a scale and a drawing.
                 hostile.call(rig.control);
+                rig.control.SetScaleUnit();
+                rig.control.Draw();
             } catch (const Error& e) {
                 EXPECT_NE(e.number(), 0) << where;
             } catch (const std::exception& e) {
