@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -137,6 +138,7 @@ TEST_P(Killed, KeepsTheDatabaseWhole) {
         interrupted += last_.killed;
     }
     RecordProperty("interrupted", interrupted);
+    std::printf("%s: %d of %d runs killed before they were done\n", kind_.c_str(), interrupted, Trials());
     EXPECT_GT(interrupted, 0) << "no kill landed before the work was done";
 }
 
