@@ -9,6 +9,7 @@
 #include <ostream>
 #include <sstream>
 
+#include "pg/StoreEngine.h"
 #include "sqlite/SqliteConnection.h"
 #include "support/Conversions.h"
 #include "tesmo/Error.h"
@@ -21,12 +22,16 @@ namespace {
 constexpr const char* kUsage =
     "usage: tesmo-tracks COMMAND ...\n"
     "\n"
-    "  init FILE              create an empty track database\n"
-    "  list FILE              print each track with its number of branches and points\n"
-    "  export FILE NAME       write a track as CSV (ramo,ordinale,X,Y) to standard output\n"
-    "  import FILE CSV NAME   add the branches of a CSV file (ramo,ordinale,X,Y) to a track,\n"
+    "  init STORE             create an empty track database (on a server: the table, if missing)\n"
+    "  list STORE             print each track with its number of branches and points\n"
+    "  export STORE NAME      write a track as CSV (ramo,ordinale,X,Y) to standard output\n"
+    "  import STORE CSV NAME  add the branches of a CSV file (ramo,ordinale,X,Y) to a track,\n"
     "                         after its existing branches; all or nothing\n"
-    "  --help                 show this text\n";
+    "  --help                 show this text\n"
+    "\n"
+    "STORE is a database file, or a PostgreSQL server's connection string\n"
+    "(postgresql://user@host/db or \"host=... dbname=...\"; a password comes from\n"
+    "PGPASSWORD or ~/.pgpass).\n";
 
 // A failure to report to the user, with the exit status it gives.
 struct Failure {
@@ -84,15 +89,21 @@ std::vector<CsvPoint> ReadCsv(const std::string& path) {
     return points;
 }
 
-std::unique_ptr<Connection> OpenFile(const std::string& path) {
-    auto connection = std::make_unique<SqliteConnection>();
-    connection->Open(ConnectionStringFor(path));
-    return connection;
+std::unique_ptr<Connection> OpenFile(const std::string& store) {
+    return StoreEngine::Open(store);
 }
 
 int Init(const std::vector<std::string>& args, std::ostream& out) {
-    CreateTrackDatabase(args.at(1));
-    out << "created " << args[1] << "\n";
+    const std::string& store = args.at(1);
+    if (!StoreEngine::IsServer(store)) {
+        CreateTrackDatabase(store);
+        out << "created " << store << "\n";
+        return 0;
+    }
+    // Unquoted names, which the server folds to lower case as the control's statements do.
+    OpenFile(store)->Execute(
+        "CREATE TABLE IF NOT EXISTS TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL, Y REAL)");
+    out << "the server's track table is ready\n";  // the connection string may hold a password
     return 0;
 }
 
@@ -133,6 +144,7 @@ int Import(const std::vector<std::string>& args, std::ostream& out) {
 
     const auto db = OpenFile(args.at(1));
     Transaction transaction(*db);
+    db->LockTrack(name);
     long highest = 0, ordinal = 0;
     auto branches = db->OpenRecordSet("SELECT MAX(ramo) AS high, MAX(ordinale) AS last FROM TESMO WHERE tratto=" +
                                      TrackStore::Quoted(name) + " AND ramo=(SELECT MAX(ramo) FROM TESMO WHERE tratto=" +

@@ -102,6 +102,12 @@ public:
     // of the folder of the Tesmo library (for hosts whose library folder is read-only).
     static void setDefaultAppFolder(const QString& folder);
     static QString defaultAppFolder();
+    // The track store of the controls created afterwards, chosen once by a host before it
+    // creates them: a PostgreSQL server shared by a team, named by a libpq connection string
+    // ("postgresql://user@host/db", or "host=... dbname=..."; passwords the libpq ways:
+    // PGPASSWORD or ~/.pgpass), or "" for the file Tesmo.mdb in the app folder (the default).
+    static void setDefaultTrackDatabase(const QString& connection);
+    static QString defaultTrackDatabase();
 
     // Runs the command of window-menu item `id` (1100 "About...", 1101 "View available
     // Tracks" ... 1114 "Always on top"), as the user's pick in that menu does; any other id

@@ -29,6 +29,11 @@ std::vector<std::unique_ptr<ControlHost>>& Orphans() {
 
 }  // namespace
 
+QString& ControlHost::DefaultTrackDatabase() {
+    static QString store;
+    return store;
+}
+
 ControlHost::ControlHost(TesmoWidget& widget)
     : pixelX_(TwipsPerPixel(widget.logicalDpiX())),
       pixelY_(TwipsPerPixel(widget.logicalDpiY())),

@@ -14,7 +14,7 @@
 #include "qt/QtWindowSystem.h"
 #include "qt/ReentryGate.h"
 #include "qt/SurfaceWidget.h"
-#include "sqlite/SqliteConnection.h"
+#include "pg/StoreEngine.h"
 #include "surface/Ports.h"
 #include "tesmo/ucTesmo.h"
 
@@ -39,6 +39,9 @@ public:
     // host lives on detached from every widget until that code has returned.
     static void Release(std::unique_ptr<ControlHost> host);
 
+    // The track store of the controls created from now on ("" for Tesmo.mdb in their folder).
+    static QString& DefaultTrackDatabase();
+
 private:
     void detach();
 
@@ -54,7 +57,7 @@ private:
     QtLocale locale_;
     QtDialogs dialogs_;
     QtEvents events_;
-    SqliteEngine database_;
+    StoreEngine database_{DefaultTrackDatabase().toStdString()};
     QtWindowSystem windows_;
     QtCommonDialogs common_;
     std::unique_ptr<ucTesmo> control_;

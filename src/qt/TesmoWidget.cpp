@@ -78,6 +78,14 @@ QString TesmoWidget::defaultAppFolder() {
     return QtHostSite::DefaultAppFolder();
 }
 
+void TesmoWidget::setDefaultTrackDatabase(const QString& connection) {
+    ControlHost::DefaultTrackDatabase() = connection.trimmed();
+}
+
+QString TesmoWidget::defaultTrackDatabase() {
+    return ControlHost::DefaultTrackDatabase();
+}
+
 void TesmoWidget::systemCommand(int id) {
     if (!designMode()) Commands(host_->control()).DispatchSystemCommand(id);
 }

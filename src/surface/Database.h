@@ -64,12 +64,21 @@ public:
     // False also when the engine itself has rolled a begun transaction back after a
     // failure (a full disk, say): later statements would then be kept one by one.
     virtual bool InTransaction() const = 0;
+    // Inside a transaction: makes other clients that write the track `name` wait (a bounded
+    // time) until this transaction ends. An engine whose transactions lock the whole
+    // database for writing does nothing here.
+    virtual void LockTrack(const std::string& name) { (void)name; }
 };
 
 class DatabaseEngine {
 public:
     virtual ~DatabaseEngine() = default;
     virtual std::unique_ptr<Connection> CreateConnection() = 0;
+    // The connection string of the track database for a control whose folder is
+    // `appFolder` (ending in "/"): by default the file Tesmo.mdb there.
+    virtual std::string TrackDatabase(const std::string& appFolder) const {
+        return ConnectionStringFor(appFolder + "Tesmo.mdb");
+    }
 };
 
 }  // namespace tesmo

@@ -166,9 +166,10 @@ TrackCreation::PointWrite::PointWrite(ControlState& state, TrackStore& store) : 
     store_.BeginTrans();
     s_.TrackOpen = began_ = true;
     // The branch was chosen when the track was named; another program may have stored a
-    // branch of that name since. Chosen again under the write lock, so that two tracks
-    // never share a branch (the ordinals of points refused meanwhile stay used).
+    // branch of that name since. Chosen again under the track's write lock, so that two
+    // tracks never share a branch (the ordinals of points refused meanwhile stay used).
     try {
+        store_.LockTrack(s_.NewTrackName);
         const TrackStore::NextBranch next = store_.FindNextBranch(s_.NewTrackName);
         s_.LastOrdinal =
             next.branch == s_.NewBranch ? std::max(s_.LastOrdinal, next.lastOrdinal) : next.lastOrdinal;

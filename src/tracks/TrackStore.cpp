@@ -49,7 +49,7 @@ void TrackStore::OpenDatabase() {
     }
     s_.Connection = ports_.database.CreateConnection();
     try {
-        s_.Connection->Open(ConnectionStringFor(s_.AppFolder + "Tesmo.mdb"));
+        s_.Connection->Open(ports_.database.TrackDatabase(s_.AppFolder));
     } catch (const Error& e) {
         failure = e.description();
     }
@@ -173,6 +173,7 @@ void TrackStore::InsertPoint(std::int32_t ordinal, const std::string& name, std:
 bool TrackStore::DeleteTrack() {
     try {
         Transaction transaction(connection());
+        connection().LockTrack(s_.TrackName);
         connection().Execute("DELETE FROM TESMO WHERE tratto =" + Quoted(s_.TrackName));
         transaction.Commit();
         return true;
@@ -180,6 +181,10 @@ bool TrackStore::DeleteTrack() {
         s_.ControlError = e.description();
         return false;
     }
+}
+
+void TrackStore::LockTrack(const std::string& name) {
+    connection().LockTrack(name);
 }
 
 void TrackStore::BeginTrans() {

@@ -53,6 +53,8 @@ public:
     bool DeleteTrack();
 
     // The transaction that holds a track being created. Throw, also without a connection.
+    // Inside a transaction: other clients writing the same track name wait for its end.
+    void LockTrack(const std::string& name);
     void BeginTrans();
     void CommitTrans();
     void RollbackTrans();

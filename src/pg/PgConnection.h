@@ -1,0 +1,50 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "surface/Database.h"
+
+typedef struct pg_conn PGconn;
+typedef struct pg_result PGresult;
+
+namespace tesmo {
+
+// A connection to a track store on a PostgreSQL server, opened with a libpq connection
+// string ("postgresql://user@host/db" or "host=... dbname=..."); credentials come the libpq
+// ways (the string, PGPASSWORD, ~/.pgpass) and never appear in an error.
+//
+// Engine failures: a statement that does not fit the store (SQLSTATE class 42: no such
+// table or column...) is kEngineFailure; anything else is kEngineErrorBase + 0x8000 + the
+// SQLSTATE class read as a base-36 number (08, connection lost: 0x8128), with the server's text.
+class PgConnection : public Connection {
+public:
+    PgConnection() = default;
+    ~PgConnection() override;
+    PgConnection(const PgConnection&) = delete;
+    PgConnection& operator=(const PgConnection&) = delete;
+
+    int State() const override { return conn_ ? kOpen : kClosed; }
+    void Open(const std::string& connectionString) override;
+    void Close() override;
+    void Execute(const std::string& statement) override;
+    std::unique_ptr<RecordSet> OpenRecordSet(const std::string& statement) override;
+    void BeginTrans() override;
+    void CommitTrans() override;
+    void RollbackTrans() override;
+    bool InTransaction() const override;
+    void LockTrack(const std::string& name) override;
+
+private:
+    using Result = std::unique_ptr<PGresult, void (*)(PGresult*)>;
+    PGconn* handle() const;
+    // Runs one statement; throws the server's failure, after dropping a transaction the
+    // failure has spoilt.
+    Result Run(const std::string& statement);
+    void Resync();
+
+    PGconn* conn_ = nullptr;
+    int depth_ = 0;  // open transactions, the outermost counted too
+};
+
+}  // namespace tesmo
