@@ -1,5 +1,6 @@
 // tesmo-demo: a host application for the Tesmo control. With --screenshots DIR it plays a
-// short scripted tour, saves what it shows to DIR and exits.
+// short scripted tour, saves what it shows to DIR and exits; with --tracks CONNECTION its map
+// uses the tracks on a PostgreSQL server.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -43,7 +44,13 @@ int main(int argc, char** argv) {
                                    QStringLiteral("Play a short tour, save its screenshots to DIR and exit."),
                                    QStringLiteral("DIR"));
     parser.addOption(shots);
+    const QCommandLineOption tracks(QStringLiteral("tracks"),
+                                    QStringLiteral("Keep the map's tracks on a PostgreSQL server, given by its "
+                                                   "connection string (postgresql://user@host/db)."),
+                                    QStringLiteral("CONNECTION"));
+    parser.addOption(tracks);
     parser.process(app);
+    if (parser.isSet(tracks)) tesmo::TesmoWidget::setDefaultTrackDatabase(parser.value(tracks));
 
     DemoWindow window;
     window.show();

@@ -62,6 +62,8 @@ void PgConnection::Open(const std::string& connectionString) {
         PQfinish(conn);
         throw error;
     }
+    // The server's notices (a shutdown under way, say) are not the host's console output.
+    PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
     conn_ = conn;
     depth_ = 0;
 }

@@ -11,6 +11,7 @@
 
 #include "control/Container.h"
 #include "support/SharedValues.h"
+#include "pg/StoreEngine.h"
 #include "sqlite/SqliteConnection.h"
 #include "surface/Ports.h"
 #include "surface/PropertyBag.h"
@@ -315,7 +316,7 @@ struct FakePorts {
     FakeLocale locale;
     FakeDialogs dialogs;
     RecordingEvents events;
-    SqliteEngine database;
+    StoreEngine database;  // Tesmo.mdb in the host's folder, unless a test chooses a server
     FakeWindowSystem windows;
     FakeCommonDialogs common;
     const Ports ports{surface, prompts, host, ui, clock, locale, dialogs, events, database, windows, common};

@@ -1,0 +1,165 @@
+// The track store on both engines from one table of cases: what the control reads and
+// writes must behave the same on the SQLite file and on a PostgreSQL server.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/ControlState.h"
+#include "fakes/Fakes.h"
+#include "fakes/TrackDatabase.h"
+#include "menus/Menus.h"
+#include "pg/ServerStore.h"
+#include "tracks/TrackStore.h"
+
+namespace tesmo::test {
+namespace {
+
+// A track store on one engine, with rows a test adds through a connection of its own.
+struct StoreRig {
+    explicit StoreRig(const std::string& engine) {
+        if (engine == "postgresql") {
+            server = std::make_unique<ServerStore>();
+            location = server->connection();
+            fakes.database = StoreEngine(location);
+        } else {
+            s.AppFolder = NewFolder();
+            location = s.AppFolder + "Tesmo.mdb";
+            CreateTrackDatabase(location);
+        }
+        store.OpenDatabase();
+        EXPECT_TRUE(fakes.prompts.calls.empty()) << fakes.prompts.calls.front().text;
+    }
+    void Add(const std::vector<TrackRow>& rows) {
+        const auto c = StoreEngine::Open(location);
+        c->BeginTrans();
+        for (const TrackRow& r : rows)
+            c->Execute(TrackStore::InsertStatement(r.ordinale, r.tratto, static_cast<std::int16_t>(r.ramo), r.x, r.y));
+        c->CommitTrans();
+    }
+    Connection& connection() { return *s.Connection; }
+
+    std::unique_ptr<ServerStore> server;
+    std::string location;  // the file, or the server's connection string
+    FakePorts fakes;
+    ControlState s;
+    RecordingCommands target;
+    Menus menus{s, fakes.windows, target};
+    TrackStore store{s, fakes.ports, menus};
+};
+
+const std::vector<TrackRow> kTracks = {{1, "Coast", 1, 10, 10},   {2, "Coast", 1, 20, 20},  {3, "Coast", 2, 30, 30},
+                                       {7, "O'Brien", 2, 7, 70},  {5, "O'Brien", 2, 5, 50}, {6, "O'Brien", 2, 6, 60},
+                                       {1, "O'Brien", 1, 1, 10},  {9, "O'Brien", 3, 9.5f, -90}};
+
+int ErrorNumber(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const Error& e) {
+        EXPECT_FALSE(e.description().empty());
+        return e.number();
+    }
+    return 0;
+}
+
+struct Case {
+    const char* name;
+    std::function<void(StoreRig&, bool server)> run;
+};
+
+const Case kCases[] = {
+    {"count and list",
+     [](StoreRig& r, bool) {
+         EXPECT_EQ(r.store.CountBranches("O'Brien"), 3);
+         EXPECT_EQ(r.store.ListTracks(), (std::vector<std::string>{"Coast", "O'Brien"}));
+         auto rows = r.connection().OpenRecordSet("SELECT COUNT(*) AS n, MAX(ramo) AS b FROM TESMO");
+         EXPECT_EQ(rows->Field("n"), Variant(std::int32_t{8}));
+         EXPECT_EQ(rows->Field("B"), Variant(std::int32_t{3}));
+     }},
+    {"load in ordinal order",
+     [](StoreRig& r, bool) {
+         ASSERT_TRUE(r.store.LoadBranch("O'Brien", 2)) << r.s.ControlError;
+         EXPECT_EQ(r.s.PointsX, (std::vector<double>{5, 6, 7}));
+         EXPECT_EQ(r.s.PointsY, (std::vector<double>{50, 60, 70}));
+         EXPECT_FALSE(r.store.LoadBranch("Nowhere", 1));
+         EXPECT_NE(r.s.ControlError.find("This Track doesn't exist."), std::string::npos);
+     }},
+    {"insert after the last branch",
+     [](StoreRig& r, bool) {
+         const TrackStore::NextBranch next = r.store.FindNextBranch("O'Brien");
+         EXPECT_EQ(next.branch, 4);
+         EXPECT_EQ(next.lastOrdinal, 9);
+         r.store.InsertPoint(10, "O'Brien", 4, 1.25f, -3e7f);
+         ASSERT_TRUE(r.store.LoadBranch("O'Brien", 4));
+         EXPECT_EQ(r.s.PointsX, std::vector<double>{1.25});
+         EXPECT_EQ(r.s.PointsY, std::vector<double>{-3e7});
+     }},
+    {"transactions and savepoints",
+     [](StoreRig& r, bool) {
+         r.store.BeginTrans();
+         r.store.InsertPoint(1, "T", 1, 1, 1);
+         r.store.BeginTrans();
+         r.store.InsertPoint(2, "T", 1, 2, 2);
+         r.store.RollbackTrans();
+         r.store.BeginTrans();
+         r.store.InsertPoint(3, "T", 1, 3, 3);
+         r.store.CommitTrans();
+         EXPECT_TRUE(r.store.InTransaction());
+         r.store.CommitTrans();
+         EXPECT_FALSE(r.store.InTransaction());
+         r.store.BeginTrans();
+         r.store.InsertPoint(4, "T", 1, 4, 4);
+         r.store.RollbackTrans();
+         ASSERT_TRUE(r.store.LoadBranch("T", 1));
+         EXPECT_EQ(r.s.PointsX, (std::vector<double>{1, 3}));
+     }},
+    {"delete a name with an apostrophe",
+     [](StoreRig& r, bool) {
+         r.s.TrackName = "O'Brien";
+         EXPECT_TRUE(r.store.DeleteTrack()) << r.s.ControlError;
+         EXPECT_EQ(r.store.ListTracks(), std::vector<std::string>{"Coast"});
+     }},
+    {"statements that do not fit the table",
+     [](StoreRig& r, bool) {
+         EXPECT_EQ(ErrorNumber([&] { r.connection().OpenRecordSet("SELECT nothing FROM TESMO"); }), kEngineFailure);
+         EXPECT_EQ(ErrorNumber([&] { r.connection().Execute("INSERT INTO TESMO VALUES (1, 2, 3, 4, 5, 6)"); }), kEngineFailure);
+         EXPECT_EQ(ErrorNumber([&] { r.connection().Execute("DELETE FROM Elsewhere"); }), kEngineFailure);
+     }},
+    {"a failure inside a transaction",
+     [](StoreRig& r, bool server) {
+         // SQLite undoes the statement; the server gives the whole transaction up, which the
+         // control sees (as after a full disk) and reports.
+         r.store.BeginTrans();
+         r.store.InsertPoint(1, "T", 1, 1, 1);
+         EXPECT_EQ(ErrorNumber([&] { r.connection().Execute("INSERT INTO TESMO VALUES (1, 2, 3, 4, 5, 6)"); }), kEngineFailure);
+         EXPECT_EQ(r.store.InTransaction(), !server);
+         EXPECT_EQ(ErrorNumber([&] { r.store.CommitTrans(); }), server ? kEngineFailure : 0);
+         EXPECT_EQ(r.store.LoadBranch("T", 1), !server);
+     }},
+    {"a store that cannot be opened",
+     [](StoreRig& r, bool server) {
+         const std::string missing = server ? ServerConnection(ClusterFolder(), "no_such_database")
+                                            : r.s.AppFolder + "Missing.mdb";
+         const int number = ErrorNumber([&] { StoreEngine::Open(missing); });
+         EXPECT_NE(number, 0);
+         EXPECT_NE(number, kEngineFailure);
+     }},
+};
+
+class Engines : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(Engines, TheStoreBehavesTheSame) {
+    const bool server = GetParam() == std::string("postgresql");
+    if (server && ClusterFolder().empty()) GTEST_SKIP() << "no test cluster (TESMO_PG_DIR)";
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        StoreRig rig(GetParam());
+        rig.Add(kTracks);
+        c.run(rig, server);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(, Engines, ::testing::Values("sqlite", "postgresql"),
+                         [](const auto& info) { return std::string(info.param); });
+
+}  // namespace
+}  // namespace tesmo::test
