@@ -40,37 +40,70 @@ double Seconds(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
 
-void BM_LoadBranch(benchmark::State& state) {
+// Loads a branch through the track store on `store` ("" for the file in `folder`) and
+// times the same statement run by `shell` (with its output thrown away) for comparison.
+void LoadBranchAgainst(benchmark::State& state, const std::string& store, const std::string& folder,
+                       const std::string& shell) {
     const std::string name = state.range(0) == 100000 ? "Big100k" : "Big1M";
     FakePorts fakes;
+    fakes.database = StoreEngine(store);
     ControlState s;
     RecordingCommands target;
     Menus menus(s, fakes.windows, target);
-    TrackStore store(s, fakes.ports, menus);
-    s.AppFolder = BigDatabase();
-    store.OpenDatabase();
+    TrackStore tracks(s, fakes.ports, menus);
+    s.AppFolder = folder;
+    tracks.OpenDatabase();
     s.TrackName = name;
     double ours = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        if (!store.LoadBranch(name, 1)) state.SkipWithError(s.ControlError.c_str());
+        if (!tracks.LoadBranch(name, 1)) state.SkipWithError(s.ControlError.c_str());
         ours += Seconds(std::chrono::steady_clock::now() - start);
     }
     ours /= static_cast<double>(state.iterations());
 
-    // The shell's time for the same statement on the same file, its output thrown away.
-    const std::string command = "sqlite3 '" + BigDatabase() + "Tesmo.mdb' \"" + Query(name) + "\" > /dev/null";
-    double shell = 1e9;
+    const std::string command = shell + " \"" + Query(name) + "\" > /dev/null";
+    double best = 1e9;
     for (int i = 0; i < 3; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        if (std::system(command.c_str()) != 0) state.SkipWithError("sqlite3 shell failed");
-        shell = std::min(shell, Seconds(std::chrono::steady_clock::now() - start));
+        if (std::system(command.c_str()) != 0) state.SkipWithError("the shell failed");
+        best = std::min(best, Seconds(std::chrono::steady_clock::now() - start));
     }
-    state.counters["shell_ms"] = shell * 1000;
-    state.counters["ratio_to_shell"] = ours / shell;
+    state.counters["shell_ms"] = best * 1000;
+    state.counters["ratio_to_shell"] = ours / best;
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
+
+// Against the sqlite3 shell on the same file.
+void BM_LoadBranch(benchmark::State& state) {
+    LoadBranchAgainst(state, "", BigDatabase(), "sqlite3 '" + BigDatabase() + "Tesmo.mdb'");
+}
 BENCHMARK(BM_LoadBranch)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Against psql (unaligned rows only) on a PostgreSQL server given by TESMO_PG, a libpq
+// connection string; skipped without one.
+void BM_LoadBranchServer(benchmark::State& state) {
+    const char* server = std::getenv("TESMO_PG");
+    if (!server) {
+        state.SkipWithError("no server: set TESMO_PG to a libpq connection string");
+        for (auto _ : state) {
+        }
+        return;
+    }
+    static const bool filled = [server] {
+        const auto c = StoreEngine::Open(server);
+        c->Execute("CREATE TABLE IF NOT EXISTS TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL, Y REAL)");
+        c->Execute("DELETE FROM TESMO WHERE tratto IN ('Big100k', 'Big1M')");
+        for (auto [name, rows] : {std::pair{"Big100k", 100000}, std::pair{"Big1M", 1000000}})
+            c->Execute("INSERT INTO TESMO SELECT i, '" + std::string(name) + "', 1, i % 9000, i % 6000 FROM generate_series(1, " +
+                       std::to_string(rows) + ") AS i");
+        c->Execute("ANALYZE TESMO");
+        return true;
+    }();
+    (void)filled;
+    LoadBranchAgainst(state, server, "", "psql -X -q -A -t '" + std::string(server) + "' -c");
+}
+BENCHMARK(BM_LoadBranchServer)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // A surface that notes when each step of a drawing arrives.
 struct TimedSurface : FakeSurface {
@@ -110,7 +143,7 @@ struct LivePlayback {
     FakeLocale locale;
     FakeDialogs dialogs;
     RecordingEvents events;
-    SqliteEngine database;
+    StoreEngine database;
     FakeWindowSystem windows;
     FakeCommonDialogs common;
     ucTesmo control{Ports{surface, prompts, host, ui, clock, locale, dialogs, events, database, windows, common}};

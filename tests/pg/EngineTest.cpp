@@ -2,8 +2,11 @@
 // writes must behave the same on the SQLite file and on a PostgreSQL server.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
+#include <sstream>
 
+#include "TrackTool.h"
 #include "core/ControlState.h"
 #include "fakes/Fakes.h"
 #include "fakes/TrackDatabase.h"
@@ -142,6 +145,33 @@ const Case kCases[] = {
          const int number = ErrorNumber([&] { StoreEngine::Open(missing); });
          EXPECT_NE(number, 0);
          EXPECT_NE(number, kEngineFailure);
+         if (!server) return;
+         // A password in the connection string never shows in what is reported.
+         try {
+             StoreEngine::Open("postgresql://postgres:s3cret@/no_such_database?host=" + ClusterFolder());
+             ADD_FAILURE() << "opened";
+         } catch (const Error& e) {
+             EXPECT_EQ(e.description().find("s3cret"), std::string::npos) << e.description();
+         }
+     }},
+    {"tesmo-tracks on the store",
+     [](StoreRig& r, bool server) {
+         // The server's store also as a URI, the form hosts are most often given.
+         const std::string store =
+             server ? "postgresql://postgres@/" + r.location.substr(r.location.rfind('=') + 1) + "?host=" + ClusterFolder()
+                    : r.location;
+         const std::string csv = NewFolder() + "in.csv";
+         std::ofstream(csv) << "ramo,ordinale,X,Y\n1,1,5,6\n1,2,7.5,8\n";
+         std::ostringstream out, err;
+         EXPECT_EQ(tool::Run({"init", store}, out, err), server ? 0 : 1) << err.str();
+         EXPECT_EQ(tool::Run({"import", store, csv, "O'Brien"}, out, err), 0) << err.str();
+         out.str("");
+         EXPECT_EQ(tool::Run({"list", store}, out, err), 0) << err.str();
+         EXPECT_EQ(out.str(), "Coast\t2 branches\t3 points\nO'Brien\t4 branches\t7 points\n");
+         out.str("");
+         EXPECT_EQ(tool::Run({"export", store, "O'Brien"}, out, err), 0) << err.str();
+         EXPECT_NE(out.str().find("\n4,10,5,6\n4,11,7.5,8\n"), std::string::npos) << out.str();
+         EXPECT_EQ(out.str().find("postgres@"), std::string::npos);
      }},
 };
 
