@@ -54,6 +54,7 @@ void LoadBranchAgainst(benchmark::State& state, const std::string& store, const 
     s.AppFolder = folder;
     tracks.OpenDatabase();
     s.TrackName = name;
+    tracks.LoadBranch(name, 1);  // untimed, as the shell's best of three has warm caches too
     double ours = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
@@ -92,12 +93,13 @@ void BM_LoadBranchServer(benchmark::State& state) {
     }
     static const bool filled = [server] {
         const auto c = StoreEngine::Open(server);
-        c->Execute("CREATE TABLE IF NOT EXISTS TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL, Y REAL)");
+        c->Execute("CREATE TABLE IF NOT EXISTS TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, "
+                   "X DOUBLE PRECISION, Y DOUBLE PRECISION)");
         c->Execute("DELETE FROM TESMO WHERE tratto IN ('Big100k', 'Big1M')");
         for (auto [name, rows] : {std::pair{"Big100k", 100000}, std::pair{"Big1M", 1000000}})
             c->Execute("INSERT INTO TESMO SELECT i, '" + std::string(name) + "', 1, i % 9000, i % 6000 FROM generate_series(1, " +
                        std::to_string(rows) + ") AS i");
-        c->Execute("ANALYZE TESMO");
+        c->Execute("VACUUM ANALYZE TESMO");
         return true;
     }();
     (void)filled;

@@ -100,9 +100,12 @@ int Init(const std::vector<std::string>& args, std::ostream& out) {
         out << "created " << store << "\n";
         return 0;
     }
-    // Unquoted names, which the server folds to lower case as the control's statements do.
+    // Unquoted names, which the server folds to lower case as the control's statements do;
+    // X and Y in 8 bytes, as SQLite keeps them (the server's REAL has 4), so that a
+    // coordinate reads back as the control wrote it.
     OpenFile(store)->Execute(
-        "CREATE TABLE IF NOT EXISTS TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL, Y REAL)");
+        "CREATE TABLE IF NOT EXISTS TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X DOUBLE PRECISION, "
+        "Y DOUBLE PRECISION)");
     out << "the server's track table is ready\n";  // the connection string may hold a password
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstdint>
+#include <cstdlib>
 
 #include "pg/PgRecordSet.h"
 #include "tesmo/Error.h"
@@ -23,12 +24,15 @@ std::string Trimmed(const char* text) {
 }
 
 // The failure of `result` (or, without one, of the connection): SQLSTATE class 42 is a
-// statement that does not fit the store.
-Error ServerError(PGconn* conn, const PGresult* result) {
+// statement that does not fit the store. `secret`, the password, never shows in the text.
+Error ServerError(PGconn* conn, const PGresult* result, const std::string& secret) {
     const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     const std::string code = state && std::string(state).size() == 5 ? state : "08006";
     const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-    const std::string text = primary ? Trimmed(primary) : Trimmed(PQerrorMessage(conn));
+    std::string text = primary ? Trimmed(primary) : Trimmed(PQerrorMessage(conn));
+    for (auto at = secret.empty() ? std::string::npos : text.find(secret); at != std::string::npos;
+         at = text.find(secret, at))
+        text.replace(at, secret.size(), "****");
     if (code.starts_with("42")) return Error(kEngineFailure, text);
     return Error(kEngineErrorBase + 0x8000 + Base36(code[0]) * 36 + Base36(code[1]), text);
 }
@@ -53,19 +57,50 @@ PGconn* PgConnection::handle() const {
 
 void PgConnection::Open(const std::string& connectionString) {
     if (conn_) throw Error(3705, "Operation is not allowed when the object is open.");
-    // The host's own settings come after ours, so that its connect_timeout wins.
-    const char* keys[] = {"connect_timeout", "application_name", "dbname", nullptr};
-    const char* values[] = {"10", "tesmo", connectionString.c_str(), nullptr};
+    // Read first: libpq's complaint about a string it cannot read may quote it, password
+    // and all.
+    char* problem = nullptr;
+    PQconninfoOption* options = PQconninfoParse(connectionString.c_str(), &problem);
+    PQfreemem(problem);
+    if (!options) throw Error(kEngineErrorBase + 0x8000 + 8 * 36 + 1, "The server's connection string cannot be read.");
+    secret_.clear();
+    for (const PQconninfoOption* o = options; o->keyword; ++o)
+        if (o->val && std::string(o->keyword) == "password") secret_ = o->val;
+    PQconninfoFree(options);
+
+    // A server that does not answer holds up the window: give up after 5 s (unless the
+    // host's environment says otherwise) and notice a dead network within seconds. The
+    // host's own settings come after ours and win.
+    const char* timeout = std::getenv("PGCONNECT_TIMEOUT");
+    const char* keys[] = {"application_name", "keepalives_idle", "keepalives_interval", "keepalives_count",
+                          "connect_timeout", "dbname", nullptr};
+    const char* values[] = {"tesmo", "10", "5", "3", timeout ? timeout : "5", connectionString.c_str(), nullptr};
     PGconn* conn = PQconnectdbParams(keys, values, 1);
     if (PQstatus(conn) != CONNECTION_OK) {
-        const Error error = ServerError(conn, nullptr);
+        const Error error = ServerError(conn, nullptr, secret_);
         PQfinish(conn);
         throw error;
     }
-    // The server's notices (a shutdown under way, say) are not the host's console output.
-    PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
     conn_ = conn;
     depth_ = 0;
+    try {
+        Settle();
+    } catch (const Error&) {
+        Close();
+        throw;
+    }
+}
+
+void PgConnection::Settle() {
+    // The server's notices (a shutdown under way, say) are not the host's console output.
+    PQsetNoticeProcessor(conn_, [](void*, const char*) {}, nullptr);
+    // Whatever the server's or the user's defaults: texts in UTF-8 and quoted as the
+    // control quotes them (a backslash is a plain character), numbers written exactly, and
+    // no read waiting long for a lock (a change of the table queued behind an open track).
+    if (PQsetClientEncoding(conn_, "UTF8") != 0) throw ServerError(conn_, nullptr, secret_);
+    for (const char* setting : {"SET standard_conforming_strings = on", "SET extra_float_digits = 3",
+                                "SET lock_timeout = '2s'", "SET statement_timeout = '60s'"})
+        Run(setting);
 }
 
 void PgConnection::Close() {
@@ -78,9 +113,19 @@ void PgConnection::Close() {
 PgConnection::Result PgConnection::Run(const std::string& statement) {
     // The extended protocol takes one statement only, as the control sends them.
     Result result(PQexecParams(handle(), statement.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0), PQclear);
-    const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
+    ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
+    // A connection lost outside a transaction (the server restarted, say) is made again
+    // once, and the statement sent again: the control writes only inside transactions.
+    if (status == PGRES_FATAL_ERROR && depth_ == 0 && PQstatus(conn_) == CONNECTION_BAD) {
+        PQreset(conn_);
+        if (PQstatus(conn_) == CONNECTION_OK) {
+            Settle();
+            result.reset(PQexecParams(conn_, statement.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0));
+            status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
+        }
+    }
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
-    const Error error = ServerError(conn_, result.get());
+    const Error error = ServerError(conn_, result.get(), secret_);
     // A failed statement spoils the whole transaction on this engine: drop it at once, as
     // SQLite drops one after a full disk, so that the control sees it gone.
     if (PQtransactionStatus(conn_) == PQTRANS_INERROR) Result(PQexec(conn_, "ROLLBACK"), PQclear);
@@ -108,7 +153,9 @@ void PgConnection::Resync() {
 void PgConnection::BeginTrans() {
     Resync();
     if (depth_ == 0) {
-        Run("BEGIN");
+        // Read committed whatever the server's default: a track's branch is chosen again
+        // after its lock is taken, and must see what others committed meanwhile.
+        Run("BEGIN ISOLATION LEVEL READ COMMITTED");
         // Another writer's lock is waited for as long as SQLite's busy wait, then refused:
         // the wait holds up the user interface.
         Run("SET LOCAL lock_timeout = '250ms'");

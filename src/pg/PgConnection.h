@@ -42,8 +42,11 @@ private:
     // failure has spoilt.
     Result Run(const std::string& statement);
     void Resync();
+    // The session's settings the control's statements rely on.
+    void Settle();
 
     PGconn* conn_ = nullptr;
+    std::string secret_;  // the password of the connection string, kept out of every error
     int depth_ = 0;  // open transactions, the outermost counted too
 };
 

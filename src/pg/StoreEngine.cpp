@@ -1,7 +1,9 @@
 #include "pg/StoreEngine.h"
 
+#include <libpq-fe.h>
+
 #include <algorithm>
-#include <iterator>
+#include <cctype>
 
 #include "pg/PgConnection.h"
 #include "sqlite/SqliteConnection.h"
@@ -9,16 +11,23 @@
 namespace tesmo {
 
 bool StoreEngine::IsServer(std::string_view store) {
-    if (store.starts_with("postgresql://") || store.starts_with("postgres://")) return true;
-    // libpq's key=value form starts with one of its keywords; a file's name seldom does.
-    static constexpr std::string_view keywords[] = {"host",   "hostaddr", "port",    "dbname",  "user",
-                                                    "service", "sslmode", "passfile", "options"};
-    const auto start = store.find_first_not_of(" \t");
-    const auto equals = store.find('=');
-    if (start == std::string_view::npos || equals == std::string_view::npos) return false;
-    std::string_view key = store.substr(start, equals - start);
-    while (key.ends_with(' ') || key.ends_with('\t')) key.remove_suffix(1);
-    return std::find(std::begin(keywords), std::end(keywords), key) != std::end(keywords);
+    const std::string text(store);
+    const auto start = text.find_first_not_of(" \t");
+    if (start == std::string::npos) return false;
+    std::string lower = text.substr(start, 14);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (lower.starts_with("postgresql://") || lower.starts_with("postgres://")) return true;
+    // libpq's key=value form starts with one of its keywords (a file's name seldom does);
+    // one that libpq cannot read is still meant for a server, and may hold a password.
+    const auto equals = text.find('=', start);
+    if (equals == std::string::npos) return false;
+    std::string key = text.substr(start, equals - start);
+    while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) key.pop_back();
+    PQconninfoOption* defaults = PQconndefaults();
+    bool known = false;
+    for (const PQconninfoOption* o = defaults; o && o->keyword && !known; ++o) known = key == o->keyword;
+    PQconninfoFree(defaults);
+    return known;
 }
 
 std::unique_ptr<Connection> StoreEngine::CreateConnection() {
@@ -27,7 +36,8 @@ std::unique_ptr<Connection> StoreEngine::CreateConnection() {
 }
 
 std::string StoreEngine::TrackDatabase(const std::string& appFolder) const {
-    return store_.empty() ? DatabaseEngine::TrackDatabase(appFolder) : store_;
+    if (store_.empty()) return DatabaseEngine::TrackDatabase(appFolder);
+    return IsServer(store_) ? store_ : ConnectionStringFor(store_);
 }
 
 std::unique_ptr<Connection> StoreEngine::Open(const std::string& store) {

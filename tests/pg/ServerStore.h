@@ -5,6 +5,10 @@
 #include <string>
 #include <unistd.h>
 
+#include <sstream>
+#include <stdexcept>
+
+#include "TrackTool.h"
 #include "pg/StoreEngine.h"
 
 namespace tesmo::test {
@@ -26,8 +30,11 @@ public:
         static std::atomic<int> next{0};
         name_ = "tesmo_" + std::to_string(getpid()) + "_" + std::to_string(next++);
         Admin()->Execute("CREATE DATABASE " + name_);
-        StoreEngine::Open(connection())
-            ->Execute("CREATE TABLE TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL, Y REAL)");
+        // Defaults a server may have that the control must not depend on.
+        Admin()->Execute("ALTER DATABASE " + name_ + " SET standard_conforming_strings = off");
+        Admin()->Execute("ALTER DATABASE " + name_ + " SET default_transaction_isolation = 'repeatable read'");
+        std::ostringstream out, err;
+        if (tool::Run({"init", connection()}, out, err) != 0) throw std::runtime_error(err.str());
     }
     ~ServerStore() {
         try {

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <future>
+#include <thread>
 
 #include "control/Commands.h"
 #include "fakes/Fakes.h"
@@ -77,14 +79,39 @@ TEST(SharedStore, OneNameTakesTurnsAndOtherUsersGoOn) {
     EXPECT_EQ(b.click(60, 60).first, "");
     EXPECT_NE(b.commit().find("(of the  2\u00B0 Branch)"), std::string::npos);
     EXPECT_EQ(Rows(server.connection(), "Same"), "1:1 1:2 2:3 2:4 ");
+
+    // A user whose first point waits for the name while the other commits sees that branch
+    // once the wait is over.
+    User d(server.connection());
+    d.arm("Race");
+    std::promise<void> holding;
+    std::thread other([&] {
+        const auto c = StoreEngine::Open(server.connection());
+        c->BeginTrans();
+        c->LockTrack("Race");
+        c->Execute(TrackStore::InsertStatement(1, "Race", 1, 5, 5));
+        holding.set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        c->CommitTrans();
+    });
+    holding.get_future().wait();
+    EXPECT_EQ(d.click(70, 70).first, "");
+    other.join();
+    EXPECT_NE(d.commit().find("(of the  2\u00B0 Branch)"), std::string::npos);
+    EXPECT_EQ(Rows(server.connection(), "Race"), "1:1 2:2 ");
 }
 
 TEST(SharedStore, AServerStoppedDuringAPlayback) {
     if (ClusterFolder().empty()) GTEST_SKIP() << "no test cluster (TESMO_PG_DIR)";
-    // A cluster of its own, as the shared one serves the other tests.
-    const std::string folder = ClusterFolder() + "-stop-" + std::to_string(getpid());
+    // A cluster of its own, as the shared one serves the other tests; made inside the
+    // shared one's folder, so that the run's cleanup stops it too if this test cannot.
+    const std::string folder = ClusterFolder() + "/stop-" + std::to_string(getpid());
     const std::string cluster = std::string(TESMO_PG_CLUSTER) + " ";
     ASSERT_EQ(std::system((cluster + "start " + folder).c_str()), 0);
+    struct Stop {
+        std::string command;
+        ~Stop() { std::system(command.c_str()); }
+    } stop{cluster + "stop " + folder};
     {
         ServerStore server(folder);
         const std::string store = server.connection();
@@ -113,7 +140,6 @@ TEST(SharedStore, AServerStoppedDuringAPlayback) {
         EXPECT_FALSE(user.click(20, 20).first.empty());
         EXPECT_NE(user.commit().find("has not been stored"), std::string::npos) << user.prompts.calls.back().text;
     }
-    std::system((cluster + "stop " + folder).c_str());
 }
 
 }  // namespace
