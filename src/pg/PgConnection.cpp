@@ -146,51 +146,20 @@ bool PgConnection::InTransaction() const {
     return conn_ && PQtransactionStatus(conn_) == PQTRANS_INTRANS;
 }
 
-void PgConnection::Resync() {
-    if (!InTransaction()) depth_ = 0;
+void PgConnection::BeginOutermost() {
+    // Read committed whatever the server's default: a track's branch is chosen again after
+    // its lock is taken, and must see what others committed meanwhile.
+    Run("BEGIN ISOLATION LEVEL READ COMMITTED");
+    // Another writer's lock is waited for as long as SQLite's busy wait, then refused: the
+    // wait holds up the user interface.
+    Run("SET LOCAL lock_timeout = '250ms'");
 }
 
-void PgConnection::BeginTrans() {
-    Resync();
-    if (depth_ == 0) {
-        // Read committed whatever the server's default: a track's branch is chosen again
-        // after its lock is taken, and must see what others committed meanwhile.
-        Run("BEGIN ISOLATION LEVEL READ COMMITTED");
-        // Another writer's lock is waited for as long as SQLite's busy wait, then refused:
-        // the wait holds up the user interface.
-        Run("SET LOCAL lock_timeout = '250ms'");
-    } else {
-        Run("SAVEPOINT tesmo_" + std::to_string(depth_));
-    }
-    ++depth_;
-}
-
-void PgConnection::CommitTrans() {
-    Resync();
-    if (depth_ == 0) throw Error(kEngineFailure, "No transaction is active.");
-    if (depth_ > 1) {
-        Run("RELEASE tesmo_" + std::to_string(depth_ - 1));
-        --depth_;
-        return;
-    }
+void PgConnection::CommitOutermost() {
     const Result result = Run("COMMIT");
-    depth_ = 0;
     // A transaction the server had given up answers COMMIT with ROLLBACK, without an error.
     if (std::string(PQcmdStatus(result.get())) != "COMMIT")
         throw Error(kEngineErrorBase + 0x8000 + 4 * 36, "The server rolled the transaction back.");  // class 40
-}
-
-void PgConnection::RollbackTrans() {
-    Resync();
-    if (depth_ == 0) throw Error(kEngineFailure, "No transaction is active.");
-    if (depth_ == 1) {
-        Run("ROLLBACK");
-    } else {
-        const std::string name = "tesmo_" + std::to_string(depth_ - 1);
-        Run("ROLLBACK TO " + name);
-        Run("RELEASE " + name);
-    }
-    --depth_;
 }
 
 void PgConnection::LockTrack(const std::string& name) {

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "surface/Database.h"
+#include "sqlite/SavepointTransactions.h"
 
 typedef struct pg_conn PGconn;
 typedef struct pg_result PGresult;
@@ -17,7 +17,7 @@ namespace tesmo {
 // Engine failures: a statement that does not fit the store (SQLSTATE class 42: no such
 // table or column...) is kEngineFailure; anything else is kEngineErrorBase + 0x8000 + the
 // SQLSTATE class read as a base-36 number (08, connection lost: 0x8128), with the server's text.
-class PgConnection : public Connection {
+class PgConnection : public SavepointTransactions {
 public:
     PgConnection() = default;
     ~PgConnection() override;
@@ -29,9 +29,6 @@ public:
     void Close() override;
     void Execute(const std::string& statement) override;
     std::unique_ptr<RecordSet> OpenRecordSet(const std::string& statement) override;
-    void BeginTrans() override;
-    void CommitTrans() override;
-    void RollbackTrans() override;
     bool InTransaction() const override;
     void LockTrack(const std::string& name) override;
 
@@ -41,13 +38,15 @@ private:
     // Runs one statement; throws the server's failure, after dropping a transaction the
     // failure has spoilt.
     Result Run(const std::string& statement);
-    void Resync();
+    void BeginOutermost() override;
+    void CommitOutermost() override;
+    void Write(const std::string& statement) override { Run(statement); }
+    void Undo(const std::string& statement) override { Run(statement); }
     // The session's settings the control's statements rely on.
     void Settle();
 
     PGconn* conn_ = nullptr;
     std::string secret_;  // the password of the connection string, kept out of every error
-    int depth_ = 0;  // open transactions, the outermost counted too
 };
 
 }  // namespace tesmo

@@ -158,36 +158,14 @@ bool SqliteConnection::InTransaction() const {
     return db_ && sqlite3_get_autocommit(db_) == 0;
 }
 
-void SqliteConnection::Resync() {
-    if (!InTransaction()) depth_ = 0;
-}
-
-void SqliteConnection::BeginTrans() {
-    Resync();
+void SqliteConnection::BeginOutermost() {
     // The write lock is taken at once (waiting the busy time for it): what a transaction
     // reads then stays true until it ends, and no upgrade can fail halfway.
-    Execute(depth_ == 0 ? "BEGIN IMMEDIATE" : "SAVEPOINT tesmo_" + std::to_string(depth_));
-    ++depth_;
+    Execute("BEGIN IMMEDIATE");
 }
 
-void SqliteConnection::CommitTrans() {
-    Resync();
-    if (depth_ == 0) throw Error(kEngineFailure, "No transaction is active.");
-    Execute(depth_ == 1 ? "COMMIT" : "RELEASE tesmo_" + std::to_string(depth_ - 1));
-    --depth_;
-}
-
-void SqliteConnection::RollbackTrans() {
-    Resync();
-    if (depth_ == 0) throw Error(kEngineFailure, "No transaction is active.");
-    if (depth_ == 1) {
-        Run("ROLLBACK");
-    } else {
-        const std::string name = "tesmo_" + std::to_string(depth_ - 1);
-        Run("ROLLBACK TO " + name);
-        Run("RELEASE " + name);
-    }
-    --depth_;
+void SqliteConnection::CommitOutermost() {
+    Execute("COMMIT");
 }
 
 std::unique_ptr<Connection> SqliteEngine::CreateConnection() {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "surface/Database.h"
+#include "sqlite/SavepointTransactions.h"
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -12,7 +12,7 @@ struct sqlite3_stmt;
 namespace tesmo {
 
 // A connection to an SQLite file.
-class SqliteConnection : public Connection {
+class SqliteConnection : public SavepointTransactions {
 public:
     SqliteConnection() = default;
     ~SqliteConnection() override;
@@ -24,9 +24,6 @@ public:
     void Close() override;
     void Execute(const std::string& statement) override;
     std::unique_ptr<RecordSet> OpenRecordSet(const std::string& statement) override;
-    void BeginTrans() override;
-    void CommitTrans() override;
-    void RollbackTrans() override;
     bool InTransaction() const override;
 
     // The file named by "data source=" in a connection string ("" when there is none); the
@@ -40,12 +37,13 @@ private:
     [[noreturn]] void Fail() const;
     // Runs a statement without the check Execute makes first.
     void Run(const std::string& statement);
-    // Forgets the transactions begun when the engine has rolled them back on its own.
-    void Resync();
+    void BeginOutermost() override;
+    void CommitOutermost() override;
+    void Write(const std::string& statement) override { Execute(statement); }
+    void Undo(const std::string& statement) override { Run(statement); }
 
     sqlite3* db_ = nullptr;
     std::string path_;
-    int depth_ = 0;  // open transactions, the outermost counted too
 };
 
 // Throws the engine's last failure on `db` as tesmo::Error: kEngineFailure for a statement
