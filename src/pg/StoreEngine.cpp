@@ -9,6 +9,15 @@
 #include "sqlite/SqliteConnection.h"
 
 namespace tesmo {
+namespace {
+
+// What a connection of the engine the store needs opens: the server's string as it is, a
+// file as "data source=...".
+std::string ConnectionOf(const std::string& store) {
+    return StoreEngine::IsServer(store) ? store : ConnectionStringFor(store);
+}
+
+}  // namespace
 
 bool StoreEngine::IsServer(std::string_view store) {
     const std::string text(store);
@@ -37,13 +46,13 @@ std::unique_ptr<Connection> StoreEngine::CreateConnection() {
 
 std::string StoreEngine::TrackDatabase(const std::string& appFolder) const {
     if (store_.empty()) return DatabaseEngine::TrackDatabase(appFolder);
-    return IsServer(store_) ? store_ : ConnectionStringFor(store_);
+    return ConnectionOf(store_);
 }
 
 std::unique_ptr<Connection> StoreEngine::Open(const std::string& store) {
     StoreEngine engine(store);
     auto connection = engine.CreateConnection();
-    connection->Open(IsServer(store) ? store : ConnectionStringFor(store));
+    connection->Open(ConnectionOf(store));
     return connection;
 }
 

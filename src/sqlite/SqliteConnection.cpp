@@ -168,10 +168,6 @@ void SqliteConnection::CommitOutermost() {
     Execute("COMMIT");
 }
 
-std::unique_ptr<Connection> SqliteEngine::CreateConnection() {
-    return std::make_unique<SqliteConnection>();
-}
-
 void CreateTrackDatabase(const std::string& path) {
     if (std::filesystem::exists(path)) throw Error(58, path + ": the file already exists.");
     sqlite3* db = nullptr;

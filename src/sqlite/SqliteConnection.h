@@ -51,11 +51,6 @@ private:
 // anything else.
 [[noreturn]] void ThrowEngineError(sqlite3* db);
 
-class SqliteEngine : public DatabaseEngine {
-public:
-    std::unique_ptr<Connection> CreateConnection() override;
-};
-
 // Creates an empty track database: the table TESMO (ordinale, tratto, ramo, X, Y).
 // Throws tesmo::Error when the file exists or cannot be written.
 void CreateTrackDatabase(const std::string& path);
