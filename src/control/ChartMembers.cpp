@@ -55,6 +55,7 @@ void ucTesmo::EditScaleSetting(std::int16_t Modal, const std::string& Title) {
     }
     dialog.TargetControl = this;
     dialog.onRedraw = [&s](bool redraw) { s.DialogRedraw = redraw; };
+    dialog.onStopPreview = [&s] { StopPath(s); };
     const bool redraw = ports.host.Visible();
     dialog.DrawEnabled = redraw;
     dialog.Load();
@@ -78,6 +79,7 @@ void ucTesmo::EditScaleSetting(std::int16_t Modal, const std::string& Title) {
     if (dialog.Showing) ports.dialogs.CloseSettings();
     dialog.TargetControl = nullptr;
     dialog.onRedraw = nullptr;
+    dialog.onStopPreview = nullptr;
     if (!cancelled) ports.events.ChangeScaleSetting(redraw);
 }
 

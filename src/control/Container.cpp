@@ -119,7 +119,20 @@ void Container::EnterDesignMode() {
 }
 
 void Container::Resize() {
-    Layout(c_.d->s, c_.d->ports);
+    auto& d = *c_.d;
+    // In a layout the widget's size is the truth: the sizes follow it.
+    if (d.ports.host.LaidOut()) {
+        ControlState& s = d.s;
+        const auto follow = [&](std::int32_t& size, float twips, const char* name) {
+            const std::int32_t now = d.SizeKept(size, twips);
+            if (now == size) return;
+            size = now;
+            d.Notify(name);
+        };
+        follow(s.Width, d.ports.host.InnerWidth(), "Width");
+        follow(s.Height, d.ports.host.InnerHeight(), "Height");
+    }
+    Layout(d.s, d.ports);
 }
 
 void Container::Show() {

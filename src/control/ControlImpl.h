@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "core/ControlState.h"
 #include "menus/CommandTarget.h"
 #include "menus/Menus.h"
@@ -43,6 +45,11 @@ struct ucTesmo::Impl : CommandTarget {
     // A command picked in a menu; nothing above a menu can take its error: the user is told.
     void RunCommand(Command command, std::int64_t window) override;
     void Notify(const char* name) { ports.host.PropertyChanged(name); }
+    // The size kept once the container was asked for `asked`: in a layout the widget's own,
+    // as the layout decides, else the one asked for.
+    std::int32_t SizeKept(std::int32_t asked, float actual) const {
+        return ports.host.LaidOut() ? static_cast<std::int32_t>(std::lround(actual)) : asked;
+    }
 
     // The mode change: rebuilds the menus and, in chart mode, the scale.
     void MenusForMode();

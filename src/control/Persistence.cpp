@@ -96,12 +96,12 @@ void Container::ReadProperties(PropertyBag& bag) {
     Independent([&] {
         const std::int32_t width = AsLong(bag.ReadProperty("Width", std::int32_t{9600}));
         host.setWidth(width);
-        s.Width = width;
+        s.Width = d.SizeKept(width, host.InnerWidth());
     });
     Independent([&] {
         const std::int32_t height = AsLong(bag.ReadProperty("Height", std::int32_t{6200}));
         host.setHeight(height);
-        s.Height = height;
+        s.Height = d.SizeKept(height, host.InnerHeight());
     });
     LoadLong(bag, "BackColor", s.BackColor, std::int32_t{0xFFC0C0});
     LoadLong(bag, "ForeColor", s.ForeColor, std::int32_t{255});

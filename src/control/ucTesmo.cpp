@@ -103,7 +103,7 @@ std::int32_t ucTesmo::Width() const { return d->s.Width; }
 
 void ucTesmo::setWidth(std::int32_t value) {
     d->ports.host.setWidth(value);
-    d->s.Width = value;
+    d->s.Width = d->SizeKept(value, d->ports.host.InnerWidth());
     d->Notify("Width");
 }
 
@@ -111,7 +111,7 @@ std::int32_t ucTesmo::Height() const { return d->s.Height; }
 
 void ucTesmo::setHeight(std::int32_t value) {
     d->ports.host.setHeight(value);
-    d->s.Height = value;
+    d->s.Height = d->SizeKept(value, d->ports.host.InnerHeight());
     d->Notify("Height");
 }
 

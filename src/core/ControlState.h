@@ -125,6 +125,12 @@ inline void PutPath(ControlState& s, std::vector<double>&& x, std::vector<double
     s.SpareY = std::exchange(s.PointsY, std::move(y));
 }
 
+// Ends the path being drawn at its next step, leaving what it has drawn, as when its path
+// is replaced.
+inline void StopPath(ControlState& s) {
+    ++s.PathGeneration;
+}
+
 // Clears a stop request, unless the control is shutting down.
 inline void ResetFlagExit(ControlState& s) {
     s.FlagExit = s.Terminated;

@@ -23,15 +23,19 @@ bool CloseWatcher::eventFilter(QObject* watched, QEvent* event) {
     // A move to another window shows the widget again there, also when an ancestor moved.
     if (watched == widget_ && (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)) follow();
     if (watched != window_ || event->type() != QEvent::Close) return false;
+    // The window's own handler decides first (a host's "Quit?"): a close it refuses leaves
+    // the control as it is, with nothing asked.
+    static_cast<QObject*>(window_.data())->event(event);
+    if (!event->isAccepted()) return true;
     if (!mayClose_()) {
         event->ignore();
         return true;
     }
-    // The window's own handler may still refuse; whether it closed shows once it has run.
+    // Whether the window closed shows once the close has run to its end.
     QTimer::singleShot(0, this, [this] {
         if (window_ && !window_->isVisible()) closed_();
     });
-    return false;
+    return true;
 }
 
 }  // namespace tesmo

@@ -9,7 +9,8 @@ namespace tesmo {
 
 // Watches the window that holds a widget for its closing, and follows the widget when it
 // moves to another window (also with an ancestor). `mayClose` runs before the window
-// closes; false keeps it open. `closed` runs once the window has closed.
+// closes, once the window's own handler has accepted the close; false keeps it open.
+// `closed` runs once the window has closed.
 class CloseWatcher : public QObject {
     Q_OBJECT
 public:

@@ -39,7 +39,7 @@ void QtDialogs::ShowSettings(frmUnit& dialog, bool modal, bool topmost) {
         delete settings_.data();
         return;
     }
-    QObject::connect(settings_.data(), &QDialog::finished, settings_.data(), &QObject::deleteLater);
+    QObject::connect(settings_.data(), &QDialog::finished, settings_.data(), &UnitWindow::deleteWhenIdle);
     settings_->show();
 }
 
@@ -54,7 +54,12 @@ void QtDialogs::CancelSettings() {
 void QtDialogs::UnloadAll() {
     if (about_) about_->reject();
     if (trackList_) trackList_->closeFromCode();
-    if (settings_) settings_->closeFromCode();
+    if (settings_) {
+        settings_->closeFromCode();
+        // The control's window, its parent, may be going too while a handler of the dialog
+        // runs: the dialog goes on its own once that handler is done.
+        settings_->setParent(nullptr);
+    }
 }
 
 }  // namespace tesmo

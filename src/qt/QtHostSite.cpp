@@ -2,8 +2,10 @@
 
 #include <dlfcn.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLayout>
 #include <QResizeEvent>
 #include <cmath>
 
@@ -35,6 +37,16 @@ void ResizeNow(QWidget& widget, QSize size) {
     }
 }
 
+// The layout places the widget, itself or through a layout nested in it.
+bool Holds(const QLayout& layout, const QWidget& widget) {
+    for (int i = 0; i < layout.count(); ++i) {
+        QLayoutItem* item = layout.itemAt(i);
+        if (item->widget() == &widget) return true;
+        if (const QLayout* inner = item->layout(); inner && Holds(*inner, widget)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 QtHostSite::QtHostSite(TesmoWidget* widget, ReentryGate& gate, float twipsPerPixelX, float twipsPerPixelY)
@@ -49,13 +61,26 @@ float QtHostSite::InnerHeight() const {
 }
 
 void QtHostSite::setWidth(std::int32_t twips) {
-    const int pixels = ToPixels(twips, pixelX_);
-    if (widget_) ResizeNow(*widget_, QSize(pixels, widget_->height()));
+    hint_.setWidth(ToPixels(twips, pixelX_));
+    AskForSize(QSize(hint_.width(), widget_ ? widget_->height() : 0));
 }
 
 void QtHostSite::setHeight(std::int32_t twips) {
-    const int pixels = ToPixels(twips, pixelY_);
-    if (widget_) ResizeNow(*widget_, QSize(widget_->width(), pixels));
+    hint_.setHeight(ToPixels(twips, pixelY_));
+    AskForSize(QSize(widget_ ? widget_->width() : 0, hint_.height()));
+}
+
+void QtHostSite::AskForSize(QSize size) {
+    if (!widget_) return;
+    if (LaidOut())
+        widget_->updateGeometry();
+    else
+        ResizeNow(*widget_, size);
+}
+
+bool QtHostSite::LaidOut() const {
+    const QWidget* parent = widget_ ? widget_->parentWidget() : nullptr;
+    return parent && parent->layout() && Holds(*parent->layout(), *widget_);
 }
 
 void QtHostSite::setBackColor(std::int32_t color) {
@@ -84,7 +109,9 @@ void QtHostSite::PropertyChanged(const std::string& name) {
 }
 
 Font QtHostSite::AmbientFont() const {
-    return FromQFont(widget_ ? widget_->font() : QFont());
+    // The container's font, never the control's own: a font set on the widget is a setting.
+    const QWidget* container = widget_ ? widget_->parentWidget() : nullptr;
+    return FromQFont(container ? container->font() : QApplication::font());
 }
 
 QString& QtHostSite::DefaultAppFolder() {

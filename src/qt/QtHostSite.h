@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSize>
 
 #include "tesmo/TesmoWidget.h"
 
@@ -23,6 +24,9 @@ public:
     float InnerHeight() const override;
     void setWidth(std::int32_t twips) override;
     void setHeight(std::int32_t twips) override;
+    bool LaidOut() const override;
+    // The size last asked for, pixels: the widget's size hint.
+    QSize sizeHint() const { return hint_; }
     void setBackColor(std::int32_t color) override;
     bool Enabled() const override;
     bool Visible() const override { return widget_ && widget_->isVisible(); }
@@ -38,12 +42,16 @@ public:
     static QString& DefaultAppFolder();
 
 private:
+    // Resizes the widget, or in a layout asks the layout to look at the size hint again.
+    void AskForSize(QSize size);
+
     QPointer<TesmoWidget> widget_;
     ReentryGate& gate_;
     float pixelX_;
     float pixelY_;
     bool designMode_ = false;
     bool enabled_ = true;
+    QSize hint_;
 };
 
 }  // namespace tesmo

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageReader>
 
+#include "qt/ImageEnds.h"
 #include "tesmo/Error.h"
 
 namespace tesmo {
@@ -13,22 +14,6 @@ constexpr int kInvalidPicture = 481;
 
 [[noreturn]] void Refuse(const QString& reason) {
     throw Error(kInvalidPicture, reason.toStdString());
-}
-
-// Qt decodes a cut-off BMP, JPEG or GIF into a picture whose missing part is blank, without
-// an error: those files are told by their own ends.
-bool CutOff(const QByteArray& data, const QByteArray& format) {
-    if (format == "bmp") {
-        // The header gives the file's size (0 in some files, which then tell nothing).
-        if (data.size() < 6) return true;
-        const auto byte = [&](int i) { return static_cast<quint32>(static_cast<uchar>(data[i])); };
-        const quint32 size = byte(2) | byte(3) << 8 | byte(4) << 16 | byte(5) << 24;
-        return static_cast<quint64>(data.size()) < size;
-    }
-    // The end-of-image marker, and the trailer of a GIF, near the end of the file.
-    if (format == "jpeg") return !data.right(1024).contains("\xFF\xD9");
-    if (format == "gif") return !data.right(16).contains(';');
-    return false;
 }
 
 }  // namespace

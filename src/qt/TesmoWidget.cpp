@@ -118,8 +118,7 @@ QMenu* TesmoWidget::windowMenu(QWidget* window) {
 }
 
 QSize TesmoWidget::sizeHint() const {
-    const ucTesmo& c = host_->control();
-    return {static_cast<int>(c.Width() * logicalDpiX() / 1440), static_cast<int>(c.Height() * logicalDpiY() / 1440)};
+    return host_->hostSite().sizeHint();
 }
 
 void TesmoWidget::resizeEvent(QResizeEvent* event) {

@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -196,18 +195,16 @@ UnitWindow::UnitWindow(frmUnit& dialog, const Clock& clock, QWidget* parent)
         dialog_.GridClick(on);
         showState();
     });
-    // The scale drawn by OK or Draw lets events through: the window may be gone after it.
+    // The scale drawn by OK or Draw lets events through: the window may be closed meanwhile.
     connect(btnOK_, &QPushButton::clicked, this, [this] {
-        const QPointer<UnitWindow> self(this);
         ReentryGate::Scope scope(gate_);
         dialog_.OK(prompts_);
-        if (self) showState();
+        showState();
     });
     connect(btnDraw_, &QPushButton::clicked, this, [this] {
-        const QPointer<UnitWindow> self(this);
         ReentryGate::Scope scope(gate_);
         dialog_.Draw(prompts_);
-        if (self) showState();
+        showState();
     });
     connect(btnCancel_, &QPushButton::clicked, this, [this] {
         dialog_.CancelButton();
@@ -324,7 +321,17 @@ void UnitWindow::closeIfAsked() {
     if (dialog_.closeRequested && letGo()) done(QDialog::Accepted);
 }
 
+void UnitWindow::deleteWhenIdle() {
+    if (!gate_.busy()) {
+        deleteLater();
+        return;
+    }
+    gate_.setOnIdle([this] { deleteLater(); });
+}
+
 void UnitWindow::closeFromCode() {
+    // A colour being chosen is given up with the window.
+    for (QDialog* open : findChildren<QDialog*>()) open->reject();
     if (letGo() && dialog_.Showing) dialog_.Unload(false);
     done(QDialog::Accepted);
 }

@@ -48,6 +48,9 @@ public:
 
     // Closes the window as the program does (not the user's Cancel).
     void closeFromCode();
+    // Deletes the window from the event loop once none of its handlers is running: a
+    // handler that yields (a preview being drawn, a colour dialog) may see it closed.
+    void deleteWhenIdle();
 
     // Copies a field's text and selection into its model, and every control out of the
     // state (after the state changed), then gives a field the focus when asked.

@@ -6,6 +6,7 @@
 #include "support/DateText.h"
 #include "support/DayNumber.h"
 #include "support/NumberFormat.h"
+#include "support/NumberReading.h"
 #include "support/Pickers.h"
 #include "support/SharedValues.h"
 #include "surface/Clock.h"
@@ -57,9 +58,14 @@ double ToDayNumber(std::string text) {
 // A number bound the control's setter would pass over without a word (no number, or none
 // a Single holds) is refused here, so that OK never stands for a value that was dropped.
 void CheckBound(const std::string& text) {
-    const auto number = ReadNumberText(text);
+    const auto number = ReadNumberForm(text, Shared().Symbols());
     if (!number) throw Error(errors::TypeMismatch, "Type mismatch");
+    if (!std::isfinite(*number)) ThrowOverflow();
     ToSingle(*number);
+}
+
+bool Blank(const std::string& text) {
+    return text.find_first_not_of(' ') == std::string::npos;
 }
 
 // A whole number of the locale, as the unit setters take it.
@@ -166,6 +172,8 @@ bool frmUnit::ApplySettings(Prompts& prompts) {
         for (const auto& [f, set] : {std::pair{UnitField::MinX, &ucTesmo::setMinX}, std::pair{UnitField::MaxX, &ucTesmo::setMaxX},
                                      std::pair{UnitField::MinY, &ucTesmo::setMinY}, std::pair{UnitField::MaxY, &ucTesmo::setMaxY}}) {
             applying = f;
+            // A bound left empty (as switching from dates can leave it) changes nothing.
+            if (!InDateMode(f) && Blank(field(f).text)) continue;
             if (!InDateMode(f)) CheckBound(field(f).text);
             (c.*set)(field(f).text);
         }
@@ -195,6 +203,10 @@ void frmUnit::ShowNow() {
 }
 
 void frmUnit::OK(Prompts& prompts) {
+    if (previewing_) {
+        LeaveDuringPreview();
+        return;
+    }
     if (!ApplySettings(prompts)) return;
     SetRedraw(false);
     const bool draw = DrawEnabled;
@@ -213,8 +225,12 @@ void frmUnit::Draw(Prompts& prompts) {
         CancelCaption = "Close";
         ShowNow();
         ucTesmo& c = *TargetControl;
-        if (!c.SetScaleUnit() && c.ControlError().empty())
-            prompts.MsgBox("Invalid coordinate values", msgbox::Critical, "");
+        previewing_ = true;
+        const bool drawn = c.SetScaleUnit();
+        previewing_ = false;
+        // Left meanwhile: the preview was stopped, and there is nothing more to say.
+        if (!Showing) return;
+        if (!drawn && c.ControlError().empty()) prompts.MsgBox("Invalid coordinate values", msgbox::Critical, "");
     }
     DrawEnabled = true;
 }
@@ -226,9 +242,17 @@ void frmUnit::CancelButton() {
 
 void frmUnit::Unload(bool byUser) {
     if (byUser) Cancel = true;
+    if (previewing_) LeaveDuringPreview();
     SetRedraw(false);
     Showing = false;
     closeRequested = true;
+}
+
+void frmUnit::LeaveDuringPreview() {
+    previewing_ = false;
+    Cancel = true;
+    if (const auto stop = onStopPreview) stop();
+    Unload(false);
 }
 
 void frmUnit::SwatchClick(Swatch swatch, CommonDialogs& dialogs) {

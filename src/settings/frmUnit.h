@@ -47,9 +47,11 @@ public:
     std::optional<UnitField> focusRequest;
     bool closeRequested = false;
 
-    // The control being edited, and how its scale hears of Redraw.
+    // The control being edited, how its scale hears of Redraw, and how the drawing of a
+    // Draw preview is stopped when the dialog is left while it runs.
     ucTesmo* TargetControl = nullptr;
     std::function<void(bool)> onRedraw;
+    std::function<void()> onStopPreview;
     // Set by the window: shows the state at once, before the scale is drawn (OK closes the
     // window first, Draw greys itself).
     std::function<void()> onShow;
@@ -93,7 +95,11 @@ private:
     // The field is a bound edited as a date.
     bool InDateMode(UnitField f) const;
 
+    // Leaving while a Draw preview is drawn stops the preview and leaves as Cancel does.
+    void LeaveDuringPreview();
+
     bool redraw_ = false;
+    bool previewing_ = false;
 };
 
 // The one settings dialog of the user-interface thread.

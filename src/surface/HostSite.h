@@ -15,8 +15,11 @@ public:
     // The control's own size inside its border, twips.
     virtual float InnerWidth() const = 0;
     virtual float InnerHeight() const = 0;
+    // Size the control; in a layout, the size it would like, which the layout decides on.
     virtual void setWidth(std::int32_t twips) = 0;
     virtual void setHeight(std::int32_t twips) = 0;
+    // A layout of the container sizes the control: its size follows the layout's.
+    virtual bool LaidOut() const = 0;
     virtual void setBackColor(std::int32_t color) = 0;
     virtual bool Enabled() const = 0;
     // The control's window is on the screen.

@@ -85,8 +85,7 @@ bool Playback::ExecuteTrack(bool choose) {
 void Playback::Replay() {
     if (!s_.PlaybackBusy) return;
     s_.ReplayRequested = true;
-    // The branch being drawn stops at its next step, as when its path is replaced.
-    ++s_.PathGeneration;
+    StopPath(s_);
 }
 
 void Playback::Cancel() {

@@ -37,6 +37,7 @@ void PointerInput::SetMouseValues(float x, float y) {
 void PointerInput::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     try {
         if (button == kLeft && shift == 0 && s_.MapStyle == 1) SetMouseValues(x, y);
+        if (button == kLeft && shift == 0 && s_.ByStep) creation_.StartStroke(x, y);
     } catch (const Error& e) {
         s_.ControlError = e.description();
         return;

@@ -14,7 +14,6 @@ namespace tesmo {
 namespace {
 
 constexpr float kMarkerHalf = 15;
-constexpr float kStepGap = 30;
 constexpr std::int32_t kPointsMarker = 255;     // red
 constexpr std::int32_t kStepMarker = 0x00FFFF;  // light yellow
 
@@ -75,13 +74,14 @@ bool TrackCreation::PlacePoint(float x, float y) {
     return true;
 }
 
+void TrackCreation::StartStroke(float x, float y) {
+    s_.LastX = x;
+    s_.LastY = y;
+}
+
 bool TrackCreation::DragTo(float x, float y) {
     if (!s_.EnableMenu) return false;
     if (s_.DbFailed) return true;
-    // A jump of more than the gap both right and down from the last point is not recorded.
-    const float right = s_.LastX + kStepGap;
-    const float down = s_.LastY + kStepGap;
-    if (x > right && y > down) return true;
     if (!TransactionKept()) return false;
     PointWrite write(s_, store_);
     AdvanceOrdinal();

@@ -25,6 +25,8 @@ public:
     // False when the host is not to hear of the release (the database is unusable).
     // Throws when the point cannot be written.
     bool PlacePoint(float x, float y);
+    // A left press while creation by step is armed: the line starts there (no row, no marker).
+    void StartStroke(float x, float y);
     // A move with the left button held while creation by step is armed: the line from the
     // last point and a row for the point under the pointer. False when the host is not to
     // hear of the move (the menus are off). Throws when the point cannot be written.

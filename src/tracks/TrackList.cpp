@@ -36,6 +36,11 @@ void TrackList::View() {
 }
 
 void TrackList::Remove() {
+    // A deletion would run inside the new track's transaction and come back with a decline.
+    if (s_.TrackOpen) {
+        ports_.prompts.MsgBox("Commit or discard the new Track first.", msgbox::Exclamation, "");
+        return;
+    }
     s_.TrackName = ChooseTrack("Delete Track");
     if (s_.TrackName.empty()) return;
     const int answer = ports_.prompts.MsgBox("Are you sure to delete the Track  ''" + s_.TrackName + "'' ?",

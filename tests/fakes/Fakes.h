@@ -124,6 +124,7 @@ public:
 
     float InnerWidth() const override { return innerWidth; }
     float InnerHeight() const override { return innerHeight; }
+    bool LaidOut() const override { return false; }
     void setWidth(std::int32_t twips) override;
     void setHeight(std::int32_t twips) override;
     void setBackColor(std::int32_t c) override { backColor = c; }

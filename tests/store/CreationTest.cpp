@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "control/Commands.h"
 #include "fakes/Fakes.h"
@@ -87,52 +89,55 @@ TEST(Creation, ByPointsEndToEnd) {
     EXPECT_FALSE(rig.enabled(Command::Commit));
 }
 
-TEST(Creation, ByStepSamplesTheDragWithTheGapRule) {
+// The line starts where the left button goes down and records every move, whatever its
+// direction and distance; each track starts at its own press.
+TEST(Creation, ByStepRecordsEveryMoveOfTheDragFromThePress) {
     CreationRig rig;
-    rig.arm(false, "Walk");
-    EXPECT_EQ(rig.prompts.calls[0].text, kByStep);
-    EXPECT_EQ(rig.prompts.calls[0].title, "Create Track by step");
-    // Never clicked: the line starts at the surface's origin.
     const struct {
-        int x, y;
-        bool recorded;
-    } moves[] = {
-        {31, 31, false},    // more than 30 both right and down: skipped
-        {30, 500, true},    // not more than 30 to the right
-        {400, 530, true},   // exactly 30 down is not more
-        {431, 561, false},  // 431 > 430 and 561 > 560
-        {100, 100, true},   // up and left
+        const char* track;
+        int pressX, pressY;
+        std::vector<std::pair<int, int>> moves;
+    } strokes[] = {
+        {"Walk", 200, 150, {{210, 160}, {260, 240}, {300, 400}, {250, 300}}},  // fast right and down, then back
+        {"Second", 500, 500, {{540, 560}}},
     };
-    std::string expected;
-    int ordinal = 0;
-    for (const auto& m : moves) {
-        rig.drag(static_cast<float>(m.x), static_cast<float>(m.y));
-        if (m.recorded) expected += std::to_string(++ordinal) + ",1," + std::to_string(m.x) + "," + std::to_string(m.y) + ";";
+    for (const auto& k : strokes) {
+        rig.arm(false, k.track);
+        EXPECT_EQ(rig.prompts.calls.end()[-2].text, kByStep);
+        EXPECT_EQ(rig.prompts.calls.end()[-2].title, "Create Track by step");
+        const std::size_t linesBefore = rig.surface.opsOf("Line").size();
+        const long movesBefore = rig.raised("MouseMove");
+        rig.container().MouseDown(1, 0, static_cast<float>(k.pressX), static_cast<float>(k.pressY));
+        EXPECT_EQ(rig.stored(k.track), "") << "the press records nothing";
+        std::string expected;
+        int ordinal = 0;
+        const auto row = [&](int x, int y) {
+            expected += std::to_string(++ordinal) + ",1," + std::to_string(x) + "," + std::to_string(y) + ";";
+        };
+        for (const auto& [x, y] : k.moves) {
+            rig.drag(static_cast<float>(x), static_cast<float>(y));
+            row(x, y);
+        }
+        EXPECT_EQ(rig.raised("MouseMove") - movesBefore, static_cast<long>(k.moves.size())) << k.track;
+        const auto lines = rig.surface.opsOf("Line");
+        ASSERT_EQ(lines.size(), linesBefore + k.moves.size()) << k.track;
+        EXPECT_EQ(lines[linesBefore].x1, k.pressX) << k.track << ": from the press, not another track's end";
+        EXPECT_EQ(lines[linesBefore].y1, k.pressY) << k.track;
+        EXPECT_EQ(lines.back().color, rig.control.TrackColor());
+
+        const auto [lastX, lastY] = k.moves.back();
+        const std::size_t boxesBefore = rig.surface.opsOf("Box").size();
+        rig.click(static_cast<float>(lastX), static_cast<float>(lastY));
+        row(lastX, lastY);
+        const auto boxes = rig.surface.opsOf("Box");
+        ASSERT_EQ(boxes.size(), boxesBefore + 1) << "a marker on release only";
+        EXPECT_EQ(boxes.back().color, 0x00FFFF);
+        EXPECT_EQ(boxes.back().width, 1);
+        rig.container().MouseMove(1, 1, 120, 120);  // Shift held: not a drag
+        rig.container().MouseMove(3, 0, 120, 120);  // two buttons: not a drag
+        rig.commands.Run(Command::Commit);
+        EXPECT_EQ(rig.stored(k.track), expected) << k.track;
     }
-    EXPECT_EQ(rig.raised("MouseMove"), 5) << "every move reaches the host";
-    const auto lines = rig.surface.opsOf("Line");
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].x1, 0);
-    EXPECT_EQ(lines[0].y1, 0);
-    EXPECT_EQ(lines[1].x1, 30) << "each line from the last point recorded";
-    EXPECT_EQ(lines[0].color, rig.control.TrackColor());
-
-    rig.click(100, 100);
-    const auto boxes = rig.surface.opsOf("Box");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].color, 0x00FFFF);
-    EXPECT_EQ(boxes[0].width, 1);
-    expected += "4,1,100,100;";
-    rig.container().MouseMove(1, 1, 120, 120);  // Shift held: not a drag
-    rig.container().MouseMove(3, 0, 120, 120);  // two buttons: not a drag
-    rig.commands.Run(Command::Commit);
-    EXPECT_EQ(rig.stored("Walk"), expected);
-
-    // The gap is added in single precision: 1e8 + 30 is 100000032 there, which is not more.
-    rig.arm(false, "Far");
-    rig.click(1e8f, 1e8f);
-    rig.drag(100000032.0f, 100000032.0f);
-    EXPECT_EQ(rig.surface.opsOf("Line").size(), 4u);
 }
 
 TEST(Creation, NewBranchesContinueTheLastOrdinal) {
@@ -160,11 +165,15 @@ TEST(Creation, CommitWithoutAPointStoresNothingButDisarms) {
 }
 
 TEST(Creation, DecliningTheOpenTrackRollsItAllBack) {
-    CreationRig rig;
+    CreationRig rig({{1, "Old", 1, 0, 0}});
     rig.arm(false, "Dropped");
     rig.click(10, 10);
     rig.drag(20, 20);
     rig.drag(30, 25);
+    // A deletion would share the open track's transaction, and come back with its decline.
+    rig.commands.Run(Command::Remove);
+    EXPECT_EQ(rig.prompts.calls.back().text, "Commit or discard the new Track first.");
+    EXPECT_EQ(rig.prompts.calls.back().style, 48);
     // A playback between re-enables the creation commands; the new start meets the open track.
     rig.surface.ops.clear();
     rig.control.DrawTrack("Dropped");
@@ -178,6 +187,7 @@ TEST(Creation, DecliningTheOpenTrackRollsItAllBack) {
     rig.commands.Run(Command::Commit);
     EXPECT_EQ(rig.stored("Dropped"), "");
     EXPECT_EQ(rig.stored("Kept"), "1,1,1,1;");
+    EXPECT_EQ(rig.stored("Old"), "1,1,0,0;");
 }
 
 TEST(Creation, ACancelledOrBlankNameLeavesNothingArmed) {

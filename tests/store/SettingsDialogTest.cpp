@@ -101,8 +101,9 @@ TEST(SettingsDialog, OkAppliesInOrderAndRefusesBadDates) {
         std::string text;
         const char* message;
     } refusals[] = {{UnitField::UnitX, "1e40", "Overflow"},      {UnitField::MaxX, "1e39", "Overflow"},
-                    {UnitField::MaxY, std::string(10000, '9'), "Type mismatch"},
-                    {UnitField::MaxY, "", "Type mismatch"},         {UnitField::MaxX, "4x", "Type mismatch"}};
+                    {UnitField::MaxY, std::string(10000, '9'), "Overflow"},
+                    {UnitField::MaxY, "-" + std::string(400, '9'), "Overflow"},
+                    {UnitField::MaxX, "4x", "Type mismatch"}};
     for (const auto& r : refusals) {
         DialogRig refused;
         refused.edit([&](frmUnit& d) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,9 +17,19 @@
 #include "sqlite/SqliteConnection.h"
 #include "tesmo/TesmoWidget.h"
 #include "widget/Answers.h"
+#include "widget/OnShown.h"
 
 namespace tesmo {
 namespace {
+
+// A window that may refuse to close, as a host asking "Quit?" does.
+class HostWindow : public QWidget {
+public:
+    bool refuse = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override { event->setAccepted(!refuse); }
+};
 
 // A window holding a control whose database is a file of its own. The control is made in a
 // panel that is put in the window afterwards, as hosts often build their windows.
@@ -55,7 +66,7 @@ struct Window {
     }
     QTemporaryDir folder;
     QString previous = TesmoWidget::defaultAppFolder();
-    QWidget window;
+    HostWindow window;
     TesmoWidget* control = nullptr;
 };
 
@@ -71,6 +82,18 @@ TEST(CreationWidget, FiveClickedPointsKeptOnCommitAndDroppedOnDecline) {
     EXPECT_EQ(w.rows("Kept"), 5);
 
     w.fivePoints("Declined", "Choose the Track");
+    {
+        // Asked only once the host lets the window go: a refused close leaves the track open.
+        w.window.refuse = true;
+        QStringList asked;
+        OnShown<QMessageBox> no([&](QMessageBox* box) {
+            asked << box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        EXPECT_FALSE(w.window.close());
+        EXPECT_EQ(asked, QStringList());
+        w.window.refuse = false;
+    }
     {
         Answers answers({"No"});
         EXPECT_TRUE(w.window.close());

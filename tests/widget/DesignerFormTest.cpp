@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QPluginLoader>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QUiLoader>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <memory>
@@ -38,6 +40,12 @@ TEST(DesignerForm, AFormGivesARunningControlWithItsSettingsAndTheControlsCorrect
         EXPECT_TRUE(c.ViewGrid());
         EXPECT_EQ(c.Font().Name, "DejaVu Serif");
         EXPECT_TRUE(c.Font().Bold);
+        QTemporaryDir dir;
+        QSettings saved(dir.filePath("form.ini"), QSettings::IniFormat);
+        chart->writeProperties(saved);
+        TesmoWidget back;
+        back.readProperties(saved);
+        EXPECT_EQ(back.control().Font().Name, "DejaVu Serif") << "the form's font is saved";
         TesmoWidget plain;
         plain.control().setLeftScale(1000000);
         EXPECT_EQ(c.LeftScale(), plain.control().LeftScale()) << "corrected as the setter corrects it";

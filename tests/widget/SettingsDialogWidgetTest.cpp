@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -71,6 +72,24 @@ QString Answer(const std::function<void()>& press, const std::function<void()>& 
     });
     press();
     return text;
+}
+
+// Presses Draw on a chart whose preview takes a while, and runs `leave` while it draws.
+std::function<void(QDialog*)> DuringPreview(std::function<void(QDialog*)> leave) {
+    return [leave](QDialog* d) {
+        auto* chart = qobject_cast<TesmoWidget*>(d->parentWidget());
+        ucTesmo& c = chart->control();
+        c.Point_Add(0, 0);
+        c.Point_Add(100, 100);
+        c.setDelay(10);
+        QSignalSpy finished(chart, &TesmoWidget::FinishDrawing);
+        const auto watch = QObject::connect(chart, &TesmoWidget::StartDrawing, [&](bool&) {
+            QTimer::singleShot(30, [&] { leave(d); });
+        });
+        Child<QPushButton>(d, "btnDraw")->click();
+        QObject::disconnect(watch);
+        EXPECT_EQ(finished.count(), 0) << "the preview stops where it is";
+    };
 }
 
 struct Chart {
@@ -151,6 +170,31 @@ TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
              Child<QPushButton>(d, "btnOK")->click();
          },
          250, {false, true}},
+        {"Close during a preview", DuringPreview([](QDialog* d) { Child<QPushButton>(d, "btnCancel")->click(); }),
+         250, {false}},
+        {"close box during a preview", DuringPreview([](QDialog* d) { d->close(); }), 250, {false}},
+        {"Escape during a preview",
+         DuringPreview([](QDialog* d) { QTest::keyClick(Child<QLineEdit>(d, "txtMaxX"), Qt::Key_Escape); }), 250,
+         {false}},
+        {"OK during a preview", DuringPreview([](QDialog* d) { Child<QPushButton>(d, "btnOK")->click(); }), 250,
+         {false}},
+        {"dates on and off, leaving Min empty",
+         [](QDialog* d) {
+             auto* dates = Child<QCheckBox>(d, "chkDateX");
+             dates->click();
+             dates->click();
+             EXPECT_EQ(Child<QLineEdit>(d, "txtMinX")->text(), "");
+             Child<QPushButton>(d, "btnOK")->click();
+         },
+         250, {true}},
+        {"junk pasted",
+         [](QDialog* d) {
+             QApplication::clipboard()->setText("12abc");
+             QTest::keyClick(Child<QLineEdit>(d, "txtMaxX"), Qt::Key_V, Qt::ControlModifier);
+             EXPECT_EQ(Answer([&] { Child<QPushButton>(d, "btnOK")->click(); }), "Type mismatch");
+             Child<QPushButton>(d, "btnCancel")->click();
+         },
+         100, {}},
         {"10,000 digits pasted",
          [](QDialog* d) {
              auto* edit = Child<QLineEdit>(d, "txtMaxX");
@@ -159,7 +203,7 @@ TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
              QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
              QTest::keyClick(edit, Qt::Key_Tab);
              EXPECT_EQ(edit->text().size(), 10000) << "left as it is: no Single holds it";
-             EXPECT_EQ(Answer([&] { Child<QPushButton>(d, "btnOK")->click(); }), "Type mismatch");
+             EXPECT_EQ(Answer([&] { Child<QPushButton>(d, "btnOK")->click(); }), "Overflow");
              EXPECT_TRUE(d->isVisible()) << "a value that does not fit keeps the dialog open";
              Child<QPushButton>(d, "btnCancel")->click();
          },
@@ -247,29 +291,48 @@ TEST(SettingsDialogWidget, ASecondRequestIsRefusedWhileTheDialogIsOpen) {
     EXPECT_EQ(second.changed.count(), 0);
 }
 
-// The dialog goes with its control, or as Cancel with the control's window.
+// The dialog goes with its control, or as Cancel with the control's window, whatever the
+// dialog is doing meanwhile.
 TEST(SettingsDialogWidget, TheControlOrItsWindowGoesWhileTheDialogIsOpen) {
-    for (const bool deleted : {true, false}) {
+    const auto deleteDuringPreview = [](TesmoWidget* w) {
+        return DuringPreview([w](QDialog*) { delete w; });
+    };
+    const auto deleteWhileChoosingAColour = [](TesmoWidget* w) {
+        return [w](QDialog* d) {
+            OnShown<QColorDialog> choose([w](QColorDialog*) { delete w; });
+            QTest::mouseClick(Child<QWidget>(d, "lblBack"), Qt::LeftButton);
+        };
+    };
+    const struct {
+        const char* name;
+        bool deleted;
+        std::function<std::function<void(QDialog*)>(TesmoWidget*)> act;
+    } cases[] = {
+        {"deleted", true, [](TesmoWidget* w) { return [w](QDialog*) { delete w; }; }},
+        {"its window closed", false, [](TesmoWidget* w) { return [w](QDialog*) { w->window()->close(); }; }},
+        {"deleted during a preview", true, deleteDuringPreview},
+        {"deleted while a colour is chosen", true, deleteWhileChoosingAColour},
+    };
+    for (const auto& k : cases) {
         auto* w = new TesmoWidget;
+        w->resize(320, 240);
         w->show();
         ucTesmo& c = w->control();
         c.setMapStyle(enMapStyle::ScaleSystem);
         QSignalSpy changed(w, &TesmoWidget::ChangeScaleSetting);
-        WhenOpen act([w, deleted](QDialog* window) {
+        const auto act = k.act(w);
+        WhenOpen open([&](QDialog* window) {
             Retype(window, "txtMaxX", "250");
-            if (deleted)
-                delete w;
-            else
-                w->window()->close();
+            act(window);
         });
         c.EditScaleSetting(0, "");
-        EXPECT_EQ(SettingsWindow(), nullptr) << deleted;
-        if (!deleted) {
+        QTest::qWait(20);  // the control itself goes once its call has returned
+        EXPECT_EQ(SettingsWindow(), nullptr) << k.name;
+        if (!k.deleted) {
             EXPECT_EQ(changed.count(), 0);
             EXPECT_NE(c.MaxX().toDouble(), 250);
             delete w;
         }
-        QTest::qWait(10);  // the control itself goes once its call has returned
     }
 }
 

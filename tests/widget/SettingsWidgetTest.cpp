@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QFileDialog>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "tesmo/Error.h"
 #include "tesmo/TesmoWidget.h"
 #include "widget/OnShown.h"
 
@@ -69,6 +71,20 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
     EXPECT_EQ(c.Font(), (Font{"DejaVu Serif", 10.5f, true, true, false, true}));
     EXPECT_EQ(c.Picture().widthPixels(), 8);
     EXPECT_EQ(loaded.surface()->grab().toImage().pixelColor(2, 2), QColor(10, 200, 30));
+
+    // A font set the Qt way is the control's own, not the container's, and is saved too.
+    for (const bool asProperty : {false, true}) {
+        QSettings qtWay(dir.filePath("qt.ini"), QSettings::IniFormat);
+        {
+            TesmoWidget w;
+            const QFont font("DejaVu Serif", 14);
+            asProperty ? void(w.setProperty("Font", font)) : w.setFont(font);
+            w.writeProperties(qtWay);
+        }
+        TesmoWidget back;
+        back.readProperties(qtWay);
+        EXPECT_EQ(back.control().Font().Name, "DejaVu Serif") << asProperty;
+    }
 
     // A file edited by hand: what is wrong is skipped, the rest loads.
     settings.setValue("Width", "-5");
@@ -199,6 +215,52 @@ TEST(SettingsWidget, APictureChosenInTheFileDialogWithAutoSize) {
     Pick(w, "mnuPicture");
     EXPECT_TRUE(message.startsWith(dir.filePath("broken.bmp"))) << message.toStdString();
     EXPECT_EQ(w.control().Picture().widthPixels(), 120) << "the picture shown stays";
+}
+
+// Whether a picture file is whole is told by its structure, not by its last bytes.
+TEST(SettingsWidget, PicturesCutOffAreRefusedAndTrailersAccepted) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(QColor(200, 120, 40));
+    const auto saved = [&](const char* format) {
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(image.save(&buffer, format));
+        return data;
+    };
+    const QByteArray jpeg = saved("JPG"), bmp = saved("BMP");
+    const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00"
+                         "\x2c\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02\x44\x01\x00\x3b",
+                         35);
+    QByteArray bmpSizeZero = bmp;
+    bmpSizeZero.replace(2, 4, QByteArray(4, '\0'));
+    const struct {
+        const char* name;
+        QByteArray data;
+        bool accepted;
+    } cases[] = {
+        {"JPEG with a camera's trailer", jpeg + QByteArray(4096, '\x5A'), true},
+        {"JPEG cut in its scan", jpeg.left(jpeg.size() * 2 / 3), false},
+        {"GIF padded after its trailer", gif + QByteArray(64, '\0'), true},
+        {"GIF cut in its image", gif.left(gif.size() - 4), false},
+        {"BMP whose header gives size 0", bmpSizeZero, true},
+        {"BMP whose header gives size 0, cut off", bmpSizeZero.left(bmp.size() / 2), false},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath("picture");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.data);
+        file.close();
+        bool accepted = true;
+        try {
+            EXPECT_FALSE(TesmoWidget::loadPicture(path).isEmpty()) << c.name;
+        } catch (const Error&) {
+            accepted = false;
+        }
+        EXPECT_EQ(accepted, c.accepted) << c.name;
+    }
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 #include <QDialog>
 #include <QLabel>
 #include <QTest>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "tesmo/Error.h"
 #include "tesmo/TesmoWidget.h"
@@ -90,6 +93,31 @@ TEST(Widget, SizesAreAppliedOrRefusedClearly) {
     EXPECT_EQ(w.control().Width(), 3000) << "a refused value changes nothing";
     w.control().setDrawWidth(32767);
     EXPECT_EQ(w.control().DrawWidth(), static_cast<int>(std::nearbyint(w.surface()->width() * 15.0)) / 2);
+
+    // In a layout the layout decides: a size asked for, in code or from saved settings, is
+    // the size hint, and the sizes and the surface follow the widget's geometry.
+    QTemporaryDir dir;
+    QSettings saved(dir.filePath("sizes.ini"), QSettings::IniFormat);
+    w.writeProperties(saved);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* laid = new TesmoWidget;
+    layout->addWidget(laid);
+    window.resize(300, 200);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QStringList notified;
+    QObject::connect(laid, &TesmoWidget::PropertyChanged, [&](const QString& name) { notified << name; });
+    laid->readProperties(saved);
+    laid->control().setHeight(1500);
+    EXPECT_EQ(laid->sizeHint(), QSize(200, 100));
+    window.resize(450, 150);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return laid->size() == QSize(450, 150); }));
+    EXPECT_EQ(laid->control().Width(), 450 * 15);
+    EXPECT_EQ(laid->control().Height(), 150 * 15);
+    EXPECT_TRUE(notified.contains("Width") && notified.contains("Height"));
+    EXPECT_EQ(laid->surface()->geometry(), QRect(1, 1, 448, 148)) << "the surface covers the widget";
 }
 
 TEST(Widget, EnabledIsTheControlsOwnStateNotItsWindows) {
