@@ -24,15 +24,13 @@ std::string Trimmed(const char* text) {
 }
 
 // The failure of `result` (or, without one, of the connection): SQLSTATE class 42 is a
-// statement that does not fit the store. `secret`, the password, never shows in the text.
-Error ServerError(PGconn* conn, const PGresult* result, const std::string& secret) {
+// statement that does not fit the store. The server's and libpq's texts do not quote the
+// password; the connection string, which may hold it, is never quoted.
+Error ServerError(PGconn* conn, const PGresult* result) {
     const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
     const std::string code = state && std::string(state).size() == 5 ? state : "08006";
     const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-    std::string text = primary ? Trimmed(primary) : Trimmed(PQerrorMessage(conn));
-    for (auto at = secret.empty() ? std::string::npos : text.find(secret); at != std::string::npos;
-         at = text.find(secret, at))
-        text.replace(at, secret.size(), "****");
+    const std::string text = primary ? Trimmed(primary) : Trimmed(PQerrorMessage(conn));
     if (code.starts_with("42")) return Error(kEngineFailure, text);
     return Error(kEngineErrorBase + 0x8000 + Base36(code[0]) * 36 + Base36(code[1]), text);
 }
@@ -63,9 +61,6 @@ void PgConnection::Open(const std::string& connectionString) {
     PQconninfoOption* options = PQconninfoParse(connectionString.c_str(), &problem);
     PQfreemem(problem);
     if (!options) throw Error(kEngineErrorBase + 0x8000 + 8 * 36 + 1, "The server's connection string cannot be read.");
-    secret_.clear();
-    for (const PQconninfoOption* o = options; o->keyword; ++o)
-        if (o->val && std::string(o->keyword) == "password") secret_ = o->val;
     PQconninfoFree(options);
 
     // A server that does not answer holds up the window: give up after 5 s (unless the
@@ -77,7 +72,7 @@ void PgConnection::Open(const std::string& connectionString) {
     const char* values[] = {"tesmo", "10", "5", "3", timeout ? timeout : "5", connectionString.c_str(), nullptr};
     PGconn* conn = PQconnectdbParams(keys, values, 1);
     if (PQstatus(conn) != CONNECTION_OK) {
-        const Error error = ServerError(conn, nullptr, secret_);
+        const Error error = ServerError(conn, nullptr);
         PQfinish(conn);
         throw error;
     }
@@ -97,9 +92,11 @@ void PgConnection::Settle() {
     // Whatever the server's or the user's defaults: texts in UTF-8 and quoted as the
     // control quotes them (a backslash is a plain character), numbers written exactly, and
     // no read waiting long for a lock (a change of the table queued behind an open track).
-    if (PQsetClientEncoding(conn_, "UTF8") != 0) throw ServerError(conn_, nullptr, secret_);
+    if (PQsetClientEncoding(conn_, "UTF8") != 0) throw ServerError(conn_, nullptr);
+    // A session is not ended for a transaction left idle: a user may pause while drawing.
     for (const char* setting : {"SET standard_conforming_strings = on", "SET extra_float_digits = 3",
-                                "SET lock_timeout = '2s'", "SET statement_timeout = '60s'"})
+                                "SET lock_timeout = '2s'", "SET statement_timeout = '60s'",
+                                "SET idle_in_transaction_session_timeout = 0"})
         Run(setting);
 }
 
@@ -110,7 +107,7 @@ void PgConnection::Close() {
     depth_ = 0;
 }
 
-PgConnection::Result PgConnection::Run(const std::string& statement) {
+PgConnection::Result PgConnection::Exec(const std::string& statement) {
     // The extended protocol takes one statement only, as the control sends them.
     Result result(PQexecParams(handle(), statement.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0), PQclear);
     ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
@@ -125,20 +122,50 @@ PgConnection::Result PgConnection::Run(const std::string& statement) {
         }
     }
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) return result;
-    const Error error = ServerError(conn_, result.get(), secret_);
+    throw ServerError(conn_, result.get());
+}
+
+PgConnection::Result PgConnection::Run(const std::string& statement) {
+    try {
+        return Exec(statement);
+    } catch (const Error&) {
+        Abandon();
+        throw;
+    }
+}
+
+void PgConnection::Abandon() {
     // A failed statement spoils the whole transaction on this engine: drop it at once, as
     // SQLite drops one after a full disk, so that the control sees it gone.
     if (PQtransactionStatus(conn_) == PQTRANS_INERROR) Result(PQexec(conn_, "ROLLBACK"), PQclear);
     Resync();
-    throw error;
+}
+
+PgConnection::Result PgConnection::Statement(const std::string& statement) {
+    if (!InTransaction()) return Run(statement);
+    // Inside a transaction each statement has a savepoint of its own, so that its failure
+    // undoes it alone and the transaction goes on, as on SQLite.
+    Run("SAVEPOINT tesmo_statement");
+    try {
+        Result result = Exec(statement);
+        Run("RELEASE SAVEPOINT tesmo_statement");
+        return result;
+    } catch (const Error&) {
+        if (PQtransactionStatus(conn_) == PQTRANS_INERROR) {
+            Result(PQexec(conn_, "ROLLBACK TO SAVEPOINT tesmo_statement"), PQclear);
+            Result(PQexec(conn_, "RELEASE SAVEPOINT tesmo_statement"), PQclear);
+        }
+        Abandon();
+        throw;
+    }
 }
 
 void PgConnection::Execute(const std::string& statement) {
-    Run(statement);
+    Statement(statement);
 }
 
 std::unique_ptr<RecordSet> PgConnection::OpenRecordSet(const std::string& statement) {
-    const Result result = Run(statement);
+    const Result result = Statement(statement);
     return std::make_unique<PgRecordSet>(result.get());
 }
 
@@ -165,7 +192,7 @@ void PgConnection::CommitOutermost() {
 void PgConnection::LockTrack(const std::string& name) {
     // Held to the end of the transaction: two clients writing one track name take turns,
     // so that each chooses its branch after the other's is stored. Other names go on.
-    Run("SELECT pg_advisory_xact_lock(" + std::to_string(StableHash("TESMO track " + name)) + ")");
+    Statement("SELECT pg_advisory_xact_lock(" + std::to_string(StableHash("TESMO track " + name)) + ")");
 }
 
 }  // namespace tesmo

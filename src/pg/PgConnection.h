@@ -35,9 +35,16 @@ public:
 private:
     using Result = std::unique_ptr<PGresult, void (*)(PGresult*)>;
     PGconn* handle() const;
+    // Runs one statement; throws the server's failure.
+    Result Exec(const std::string& statement);
     // Runs one statement; throws the server's failure, after dropping a transaction the
     // failure has spoilt.
     Result Run(const std::string& statement);
+    // Runs one of the store's statements; inside a transaction a failure undoes that
+    // statement only.
+    Result Statement(const std::string& statement);
+    // Drops a transaction a failure has spoilt.
+    void Abandon();
     void BeginOutermost() override;
     void CommitOutermost() override;
     void Write(const std::string& statement) override { Run(statement); }
@@ -46,7 +53,6 @@ private:
     void Settle();
 
     PGconn* conn_ = nullptr;
-    std::string secret_;  // the password of the connection string, kept out of every error
 };
 
 }  // namespace tesmo

@@ -20,17 +20,22 @@ std::string ConnectionOf(const std::string& store) {
 }  // namespace
 
 bool StoreEngine::IsServer(std::string_view store) {
-    const std::string text(store);
+    std::string text(store);
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     const auto start = text.find_first_not_of(" \t");
     if (start == std::string::npos) return false;
-    std::string lower = text.substr(start, 14);
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (lower.starts_with("postgresql://") || lower.starts_with("postgres://")) return true;
-    // libpq's key=value form starts with one of its keywords (a file's name seldom does);
-    // one that libpq cannot read is still meant for a server, and may hold a password.
-    const auto equals = text.find('=', start);
+    text.erase(0, start);
+    // Meant for a server, usable or not: a store is never a file whose name holds a password.
+    if (text.find("password=") != std::string::npos) return true;
+    // A URI whose scheme names the engine, in any of the forms drivers write it
+    // ("postgresql://", "jdbc:postgresql://", "postgresql+driver://"); a path has no scheme.
+    const std::string scheme = text.substr(0, text.find('/'));
+    if (scheme.find(':') != std::string::npos && scheme.find("postgres") != std::string::npos) return true;
+    // libpq's key=value form starts with one of its keywords (a file's name seldom does),
+    // in whatever case.
+    const auto equals = text.find('=');
     if (equals == std::string::npos) return false;
-    std::string key = text.substr(start, equals - start);
+    std::string key = text.substr(0, equals);
     while (!key.empty() && (key.back() == ' ' || key.back() == '\t')) key.pop_back();
     PQconninfoOption* defaults = PQconndefaults();
     bool known = false;

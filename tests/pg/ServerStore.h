@@ -33,6 +33,7 @@ public:
         // Defaults a server may have that the control must not depend on.
         Admin()->Execute("ALTER DATABASE " + name_ + " SET standard_conforming_strings = off");
         Admin()->Execute("ALTER DATABASE " + name_ + " SET default_transaction_isolation = 'repeatable read'");
+        Admin()->Execute("ALTER DATABASE " + name_ + " SET idle_in_transaction_session_timeout = '300ms'");
         std::ostringstream out, err;
         if (tool::Run({"init", connection()}, out, err) != 0) throw std::runtime_error(err.str());
     }
