@@ -12,6 +12,7 @@
 #include "pg/StoreEngine.h"
 #include "sqlite/SqliteConnection.h"
 #include "support/Conversions.h"
+#include "support/TrackName.h"
 #include "tesmo/Error.h"
 #include "tracks/TrackStore.h"
 #include "tracks/Transaction.h"
@@ -121,24 +122,24 @@ int List(const std::vector<std::string>& args, std::ostream& out) {
 }
 
 int Export(const std::vector<std::string>& args, std::ostream& out) {
-    const std::string name = Trim(args.at(2));
+    const std::string name = TrackNameOf(args.at(2));
     const auto db = OpenFile(args.at(1));
     auto rows = db->OpenRecordSet("SELECT ramo,ordinale,X,Y FROM TESMO WHERE tratto=" + TrackStore::Quoted(name) +
-                                 " ORDER BY ramo, ordinale");
+                                 " ORDER BY CAST(ramo AS INTEGER), CAST(ordinale AS INTEGER)");
     if (rows->RecordCount() == 0) throw Failure{"no track named '" + name + "'"};
     // Written whole or not at all: a row that fails half-way leaves no partial CSV behind.
     std::ostringstream csv;
     csv << "ramo,ordinale,X,Y\n";
     for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext())
         csv << rows->Field("ramo").toString() << "," << rows->Field("ordinale").toString() << ","
-            << TrackStore::CoordinateText(ToSingle(rows->Field("X").toDouble())) << ","
-            << TrackStore::CoordinateText(ToSingle(rows->Field("Y").toDouble())) << "\n";
+            << TrackStore::CoordinateText(RoundToSingle(rows->Field("X").toDouble())) << ","
+            << TrackStore::CoordinateText(RoundToSingle(rows->Field("Y").toDouble())) << "\n";
     out << csv.str();
     return 0;
 }
 
 int Import(const std::vector<std::string>& args, std::ostream& out) {
-    const std::string name = Trim(args.at(3));
+    const std::string name = TrackNameOf(args.at(3));
     if (name.empty()) throw Failure{"the track name is empty"};
     std::vector<CsvPoint> points = ReadCsv(args.at(2));
     std::stable_sort(points.begin(), points.end(), [](const CsvPoint& a, const CsvPoint& b) {
@@ -149,9 +150,11 @@ int Import(const std::vector<std::string>& args, std::ostream& out) {
     Transaction transaction(*db);
     db->LockTrack(name);
     long highest = 0, ordinal = 0;
-    auto branches = db->OpenRecordSet("SELECT MAX(ramo) AS high, MAX(ordinale) AS last FROM TESMO WHERE tratto=" +
-                                     TrackStore::Quoted(name) + " AND ramo=(SELECT MAX(ramo) FROM TESMO WHERE tratto=" +
-                                     TrackStore::Quoted(name) + ")");
+    // As numbers, also in a table whose columns hold text.
+    auto branches = db->OpenRecordSet(
+        "SELECT MAX(CAST(ramo AS INTEGER)) AS high, MAX(CAST(ordinale AS INTEGER)) AS last FROM TESMO WHERE tratto=" +
+        TrackStore::Quoted(name) + " AND CAST(ramo AS INTEGER)=(SELECT MAX(CAST(ramo AS INTEGER)) FROM TESMO WHERE tratto=" +
+        TrackStore::Quoted(name) + ")");
     if (!branches->AtEnd() && !branches->Field("high").isEmpty()) {
         highest = static_cast<long>(branches->Field("high").toDouble());
         ordinal = static_cast<long>(branches->Field("last").toDouble());

@@ -39,7 +39,7 @@ struct ucTesmo::Impl : CommandTarget {
           list(s, ports, store),
           playback(s, ports, menus, store, list, path),
           creation(s, ports, menus, store),
-          pointer(s, ports, menus, creation) {}
+          pointer(s, ports, menus, creation, store) {}
 
     bool RunTime() const { return ports.host.UserMode(); }
     // A command picked in a menu; nothing above a menu can take its error: the user is told.

@@ -2,7 +2,7 @@
 
 #include "core/ControlState.h"
 #include "menus/Menus.h"
-#include "support/Text.h"
+#include "support/TrackName.h"
 #include "surface/Ports.h"
 #include "tesmo/Error.h"
 #include "tracks/PathAnimation.h"
@@ -19,7 +19,7 @@ constexpr std::int16_t kEscape = 27;
 bool Playback::DrawTrack(const std::string& name) {
     if (!ports_.host.Enabled()) return false;
     s_.PreviousTrackName = s_.TrackName;
-    s_.TrackName = TrimBlanks(name);
+    s_.TrackName = TrackNameOf(name);
     return ExecuteTrack(false);
 }
 
@@ -104,6 +104,7 @@ void Playback::KeyDown(std::int16_t& key) {
 
 void Playback::DoubleClick() {
     if (!s_.EnableMenu || s_.MapStyle == 1) return;
+    store_.RetryFailed();
     if (s_.DbFailed) {
         ports_.prompts.MsgBox(s_.AppFolder + "Tesmo.mdb\r\rThe database doesn't exist in the path.",
                               msgbox::Exclamation, "");

@@ -8,6 +8,7 @@
 #include "surface/Ports.h"
 #include "tesmo/Error.h"
 #include "tracks/TrackCreation.h"
+#include "tracks/TrackStore.h"
 
 namespace tesmo {
 namespace {
@@ -62,7 +63,10 @@ void PointerInput::MouseMove(std::int16_t button, std::int16_t shift, float x, f
 void PointerInput::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
     try {
         if (button == kRight && shift == 0) {
-            if (s_.EnableMenu) menus_.ShowPopup(x, y);
+            if (s_.EnableMenu) {
+                store_.RetryFailed();
+                menus_.ShowPopup(x, y);
+            }
         } else if (button == kLeft && shift == 0) {
             if (s_.MapStyle != 0)
                 SetMouseValues(x, y);

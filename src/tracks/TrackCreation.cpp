@@ -5,7 +5,7 @@
 
 #include "core/ControlState.h"
 #include "menus/Menus.h"
-#include "support/Text.h"
+#include "support/TrackName.h"
 #include "surface/Ports.h"
 #include "tesmo/Error.h"
 #include "tracks/TrackStore.h"
@@ -35,7 +35,7 @@ void TrackCreation::BeginNewTrack(CreationMode mode) {
         msgbox::Yes)
         return;
     if (!SettleOpenTrack("proceed")) return;
-    s_.NewTrackName = TrimBlanks(ports_.prompts.InputBox("Choose the new Track name.", "", ""));
+    s_.NewTrackName = TrackNameOf(ports_.prompts.InputBox("Choose the new Track name.", "", ""));
     // A mode armed before would otherwise write its clicks under the new name, or under a
     // name nobody can see.
     if (s_.NewTrackName.find_first_not_of(" \t\r\n\v\f") == std::string::npos) {

@@ -15,6 +15,11 @@ namespace {
 
 constexpr char kCR = '\r';
 
+// Branches and ordinals compared as numbers, also in a table whose columns hold text (one
+// made by importing a CSV file, say), where "10" would come before "2".
+const std::string kBranches = "SELECT DISTINCT CAST(ramo AS INTEGER) AS ramo FROM TESMO WHERE tratto=";
+const std::string kByOrdinal = " ORDER BY CAST(ordinale AS INTEGER)";
+
 }  // namespace
 
 std::string TrackStore::Quoted(const std::string& name) {
@@ -29,7 +34,8 @@ std::string TrackStore::CoordinateText(float value) {
 
 std::string TrackStore::InsertStatement(std::int32_t ordinal, const std::string& name, std::int16_t branch, float x,
                                         float y) {
-    return "INSERT INTO TESMO VALUES (" + std::to_string(ordinal) + "," + Quoted(name) + "," + std::to_string(branch) +
+    // The columns named: a table may hold them in another order.
+    return "INSERT INTO TESMO (ordinale,tratto,ramo,X,Y) VALUES (" + std::to_string(ordinal) + "," + Quoted(name) + "," + std::to_string(branch) +
            "," + CoordinateText(x) + "," + CoordinateText(y) + ")";
 }
 
@@ -39,9 +45,17 @@ Connection& TrackStore::connection() {
 }
 
 void TrackStore::OpenDatabase() {
+    if (const std::string failure = Open(); !failure.empty()) ports_.prompts.MsgBox(failure, msgbox::Critical, "");
+}
+
+void TrackStore::RetryFailed() {
+    if (s_.DbFailed && s_.DbTried && s_.MapStyle == 0) Open();
+}
+
+std::string TrackStore::Open() {
     std::string failure;
     s_.DbTried = true;
-    if (s_.TrackOpen && InTransaction()) return;
+    if (s_.TrackOpen && InTransaction()) return failure;
     try {
         CloseDatabase();
     } catch (const Error& e) {
@@ -55,11 +69,11 @@ void TrackStore::OpenDatabase() {
     }
     if (failure.empty()) {
         if (std::exchange(s_.DbFailed, false) && s_.MapStyle == 0) menus_.EnableTrackCommands();
-        return;
+        return failure;
     }
     s_.DbFailed = true;
     if (s_.MapStyle == 0) menus_.DisableTrackCommands();
-    ports_.prompts.MsgBox(failure, msgbox::Critical, "");
+    return failure;
 }
 
 void TrackStore::CloseDatabase() {
@@ -97,8 +111,7 @@ std::vector<std::string> TrackStore::ListTracks() {
 
 std::int16_t TrackStore::CountBranches(const std::string& name) {
     try {
-        auto rows = connection().OpenRecordSet("SELECT DISTINCT ramo FROM TESMO WHERE tratto=" + Quoted(name) +
-                                               " ORDER BY ramo");
+        auto rows = connection().OpenRecordSet(kBranches + Quoted(name) + " ORDER BY ramo");
         std::int16_t result = 1;
         if (rows->RecordCount() > 1) {
             rows->MoveLast();
@@ -114,7 +127,7 @@ std::int16_t TrackStore::CountBranches(const std::string& name) {
 bool TrackStore::LoadBranch(const std::string& name, std::int16_t n) {
     try {
         auto rows = connection().OpenRecordSet("SELECT ordinale,X,Y FROM tesmo WHERE tratto=" + Quoted(name) +
-                                               " and ramo=" + std::to_string(n) + " ORDER BY ordinale");
+                                               " and ramo=" + std::to_string(n) + kByOrdinal);
         if (rows->RecordCount() < 1) {
             rows->Close();
             throw Error(1031, "Track name:  ''" + name + "''" + kCR + kCR + "This Track doesn't exist.");
@@ -149,8 +162,7 @@ bool TrackStore::LoadBranch(const std::string& name, std::int16_t n) {
 
 TrackStore::NextBranch TrackStore::FindNextBranch(const std::string& name) {
     NextBranch next;
-    auto branches =
-        connection().OpenRecordSet("SELECT DISTINCT ramo FROM TESMO WHERE tratto =" + Quoted(name) + " ORDER BY ramo");
+    auto branches = connection().OpenRecordSet(kBranches + Quoted(name) + " ORDER BY ramo");
     if (branches->RecordCount() < 1) {
         branches->Close();
         return next;
@@ -159,7 +171,7 @@ TrackStore::NextBranch TrackStore::FindNextBranch(const std::string& name) {
     next.branch = ToInt16(branches->Field("ramo").toDouble() + 1);
     branches->Close();
     auto points = connection().OpenRecordSet("SELECT ordinale,X,Y FROM TESMO WHERE tratto=" + Quoted(name) +
-                                             " and ramo=" + std::to_string(next.branch - 1) + " ORDER BY ordinale");
+                                             " and ramo=" + std::to_string(next.branch - 1) + kByOrdinal);
     points->MoveLast();
     next.lastOrdinal = ToInt32(points->Field("ordinale").toDouble());
     points->Close();

@@ -19,6 +19,9 @@ public:
     // (Re)opens Tesmo.mdb in AppFolder. A failure sets DbFailed and shows the engine's text.
     // While a new track is open its connection is kept, with the track's transaction.
     void OpenDatabase();
+    // Opens again, without a word, a store that failed before (locked by another program
+    // when the control started, say): called when the user next asks for a track.
+    void RetryFailed();
 
     // Closes and releases the connection, when there is one.
     void CloseDatabase();
@@ -63,6 +66,8 @@ public:
 
 private:
     Connection& connection();
+    // (Re)opens the store: the engine's text of a failure, else nothing.
+    std::string Open();
 
     ControlState& s_;
     const Ports& ports_;

@@ -123,6 +123,28 @@ const Case kCases[] = {
          ASSERT_TRUE(r.store.LoadBranch("T", 1));
          EXPECT_EQ(r.s.PointsX, (std::vector<double>{1, 3}));
      }},
+    {"a table of its own making",
+     [](StoreRig& r, bool server) {
+         // Columns in another order; on SQLite as text too, as a CSV import makes them.
+         r.connection().Execute("DROP TABLE TESMO");
+         r.connection().Execute(server ? "CREATE TABLE TESMO (X DOUBLE PRECISION, Y DOUBLE PRECISION, ramo SMALLINT, "
+                                         "tratto TEXT, ordinale INTEGER)"
+                                       : "CREATE TABLE TESMO (X TEXT, Y TEXT, ramo TEXT, tratto TEXT, ordinale TEXT)");
+         for (std::int16_t branch = 1; branch <= 9; ++branch) r.store.InsertPoint(branch - 1, "Walk", branch, branch, 0);
+         r.store.InsertPoint(9, "Walk", 10, 9, 0);
+         r.store.InsertPoint(10, "Walk", 10, 10, 0);
+         EXPECT_EQ(r.store.CountBranches("Walk"), 10);
+         ASSERT_TRUE(r.store.LoadBranch("Walk", 10)) << r.s.ControlError;
+         EXPECT_EQ(r.s.PointsX, (std::vector<double>{9, 10}));
+         const std::string csv = NewFolder() + "one.csv";
+         std::ofstream(csv) << "1,1,5,6\n";
+         std::ostringstream out, err;
+         EXPECT_EQ(tool::Run({"import", r.location, csv, "Walk"}, out, err), 0) << err.str();
+         EXPECT_EQ(out.str(), "imported 1 points into 'Walk' as branch 11\n");
+         const TrackStore::NextBranch next = r.store.FindNextBranch("Walk");
+         EXPECT_EQ(next.branch, 12);
+         EXPECT_EQ(next.lastOrdinal, 11);
+     }},
     {"delete names with an apostrophe and a backslash",
      [](StoreRig& r, bool) {
          for (const char* name : {"O'Brien", "C:\\Maps"}) {

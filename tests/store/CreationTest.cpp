@@ -191,7 +191,8 @@ TEST(Creation, DecliningTheOpenTrackRollsItAllBack) {
 }
 
 TEST(Creation, ACancelledOrBlankNameLeavesNothingArmed) {
-    for (const char* name : {"", "   "}) {
+    // Nothing visible: blanks, tabs, no-break and ideographic spaces, a zero-width space.
+    for (const char* name : {"", "   ", "\t \u00A0\u3000", "\u200B"}) {
         CreationRig rig({{1, "Old", 1, 0, 0}, {2, "Old", 1, 50, 50}});
         rig.arm(true, "First");
         rig.control.DrawTrack("Old");  // a playback re-enables the creation commands
@@ -296,9 +297,16 @@ TEST(Creation, ACommitThatFailsKeepsTheTrackOpen) {
 }
 
 TEST(Creation, TheDatabaseUnusable) {
+    // Locked by another program when the control starts: tried again, once the lock is
+    // gone, when the user next asks for a track.
+    const std::string folder = DatabaseWith({});
+    SqliteConnection other;
+    other.Open(ConnectionStringFor(folder + "Tesmo.mdb"));
+    other.Execute("BEGIN EXCLUSIVE");
     Rig rig;
-    rig.start(NewFolder());
+    rig.start(folder);
     Commands commands(rig.control);
+    rig.prompts.calls.clear();
     rig.prompts.answers = {msgbox::Yes};
     rig.prompts.inputs = {"X"};
     commands.Run(Command::PointDraw);
@@ -306,6 +314,14 @@ TEST(Creation, TheDatabaseUnusable) {
     rig.container().MouseUp(1, 0, 5, 5);
     rig.container().MouseUp(2, 0, 5, 5);
     EXPECT_EQ(rig.events.raised, std::vector<std::string>{"MouseUp"}) << "only the right release";
+    EXPECT_TRUE(rig.prompts.calls.empty()) << "tried again without a word";
+    EXPECT_FALSE(commands.State(Command::PointDraw).enabled);
+    other.Execute("ROLLBACK");
+    rig.container().MouseUp(2, 0, 5, 5);
+    EXPECT_TRUE(commands.State(Command::PointDraw).enabled);
+    ASSERT_FALSE(rig.windows.popups.empty());
+    commands.Run(Command::PointDraw);
+    EXPECT_EQ(rig.prompts.calls.size(), 2u) << "armed: the question and the name";
 }
 
 TEST(Creation, AnOpenTrackOutlivesAReopenedDatabaseAndTheMenusSwitchedOff) {

@@ -42,6 +42,11 @@ TEST(TrackTool, CreatesImportsListsAndExports) {
         << "new branches after the existing ones, ordinals continuing";
     EXPECT_FALSE(std::ifstream(folder + "maps").good());
 
+    // What imports exports: the largest Singles, and names trimmed as the control trims them.
+    const std::string edges = WriteFile(folder, "edges.csv", "1,1,3.4028235e38,-3.4028235e38\n");
+    ASSERT_EQ(Tool({"import", db, edges, "\u00A0Edge\u3000\t"}).status, 0);
+    EXPECT_EQ(Tool({"export", db, "Edge"}).out, "ramo,ordinale,X,Y\n1,1,3.4028235e+38,-3.4028235e+38\n");
+
     // A relative name starting with "file:" is a file name too, not a URI.
     const auto cwd = std::filesystem::current_path();
     std::filesystem::current_path(folder);
@@ -70,6 +75,7 @@ TEST(TrackTool, BadInputIsRefusedClearlyAndChangesNothing) {
         {{"import", db, WriteFile(folder, "d.csv", "0,1,5,5\n"), "New"}, 1, "ramo must be"},
         {{"import", db, WriteFile(folder, "e.csv", "ramo,ordinale,X,Y\n"), "New"}, 1, "no points"},
         {{"import", db, WriteFile(folder, "f.csv", "1,1,5,5\n"), "   "}, 1, "the track name is empty"},
+        {{"import", db, folder + "f.csv", "\u200B\u00A0"}, 1, "the track name is empty"},
         {{"import", db, folder + "missing.csv", "New"}, 1, "cannot be read"},
         {{"import", db, WriteFile(folder, "g.csv", "1,1,5,5\n1,2,6,6\n"), "Full"}, 1, "32-bit limit"},
         {{"export", db, "Bad"}, 1, "Type mismatch"},
