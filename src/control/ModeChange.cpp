@@ -14,6 +14,8 @@ void ucTesmo::Impl::MenusForMode() {
             menus.DisableTrackCommands();
         else
             menus.RefreshPlaybackCommands();
+        // A creation armed before the switch goes on: the commands show it.
+        if (s.ByStep || s.ByPoints) menus.ShowCreation(true);
     } else if (s.MapStyle == 1) {
         if (scale.SetScaleUnit()) {
             s.ParentWindow = menus.FindParentWindow();

@@ -121,7 +121,11 @@ void Container::ReadProperties(PropertyBag& bag) {
     Load(bag, "Title", s.Title, Variant(""), [](const Variant& v) { return v.toString(); });
     LoadBool(bag, "ViewPoints", s.ViewPoints, false);
     LoadBool(bag, "ViewGrid", s.ViewGrid, false);
+    const bool menusBefore = s.EnableMenu;
     LoadBool(bag, "EnableMenu", s.EnableMenu, true);
+    // Loaded as it is set: a window whose control's menus go off gets its own menu back.
+    if (menusBefore && !s.EnableMenu && d.RunTime() && s.ParentWindow != 0)
+        Independent([&] { d.menus.DetachParent(s.ParentWindow); });
     Load(bag, "MapStyle", s.MapStyle, kZero, AsChoice);
     LoadSingle(bag, "LeftScale", s.LeftScale, 480.0f);
     LoadSingle(bag, "TopScale", s.TopScale, 240.0f);

@@ -1,5 +1,6 @@
 #include "menus/Menus.h"
 
+#include <optional>
 #include <vector>
 
 #include "core/ControlState.h"
@@ -35,7 +36,8 @@ Menus::~Menus() {
 void Menus::AssignCaptions() {
     for (std::int32_t mode : {0, 1})
         for (const PopupItem& item : PopupItems(mode))
-            if (item.name) at(item.command).caption = item.caption;
+            // "Draw Track" reads as the playback under way says.
+            if (item.name && !(item.command == Command::Exec && s_.Drawing)) at(item.command).caption = item.caption;
 }
 
 std::int64_t Menus::FindParentWindow() {
@@ -107,8 +109,15 @@ void Menus::ShowCreation(bool creating) {
     Enable(Command::Commit, creating);
 }
 
+void Menus::FollowWindowTopmost() {
+    if (s_.ParentWindow == 0 || !WindowRegistry() || !WindowRegistry()->Item(KeyOf(s_.ParentWindow))) return;
+    s_.Topmost = windows_.IsMenuItemChecked(s_.ParentWindow, kTopmostId);
+    at(Command::Topmost1).checked = at(Command::Topmost2).checked = s_.Topmost;
+}
+
 void Menus::ShowPopup(float x, float y) {
     if (!s_.EnableMenu) return;
+    FollowWindowTopmost();
     const auto items = PopupItems(s_.MapStyle);
     PopupMenu menu;
     menu.name = PopupName(s_.MapStyle);
@@ -190,10 +199,12 @@ void Menus::DetachParent(std::int64_t parent) {
 }
 
 void Menus::ToggleTopmost(std::int64_t window) {
+    if (window >= 1 && window != s_.ParentWindow) s_.ParentWindow = window;
+    FollowWindowTopmost();
     s_.Topmost = !s_.Topmost;
     at(Command::Topmost1).checked = at(Command::Topmost2).checked = s_.Topmost;
-    if (window >= 1 && window != s_.ParentWindow) s_.ParentWindow = window;
-    windows_.CheckMenuItem(MenuWindow(), kTopmostId, s_.Topmost);
+    // The mark is the window's, whichever of its controls owns its menu.
+    windows_.CheckMenuItem(s_.ParentWindow, kTopmostId, s_.Topmost);
     const auto registry = WindowRegistry();
     if (!registry) return;
     // Each window takes the band its own check mark says: first out, then in.
@@ -205,14 +216,14 @@ void Menus::ToggleTopmost(std::int64_t window) {
 
 void Menus::ReleaseParent() {
     // The windows keep the items added to their menus; they reach no control any more.
-    LeaveWindowsBut(0, false);
+    LeaveWindowsBut(std::nullopt, false);
     auto& registry = WindowRegistry();
     if (!registry) return;
     registry->SetTarget(windows_.SurfaceWindow(), nullptr);
     if (registry->Count() == 0) registry.reset();
 }
 
-void Menus::LeaveWindowsBut(std::int64_t kept, bool resetMenus) {
+void Menus::LeaveWindowsBut(std::optional<std::int64_t> kept, bool resetMenus) {
     const auto& registry = WindowRegistry();
     if (!registry) return;
     const std::int64_t surface = windows_.SurfaceWindow();

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "menus/MenuTables.h"
@@ -31,7 +32,7 @@ public:
 
     const CommandState& State(Command command) const { return commands_[static_cast<std::size_t>(command)]; }
 
-    // Every pop-up item back to its own caption.
+    // Every pop-up item back to its own caption, but "Draw Track" during a playback.
     void AssignCaptions();
     // Registers the control's window and builds its window menu for the mode.
     void SetUpMenus();
@@ -78,9 +79,13 @@ private:
     // The window whose menu mirrors this control's commands: ParentWindow while the control
     // owns it, else none (another control registered it since).
     std::int64_t MenuWindow();
-    // Unhooks and unregisters the windows of this control but `kept`, giving them back their
+    // Unhooks and unregisters the windows of this control but `kept` (every one without it),
+    // giving them back their
     // own menus when asked.
-    void LeaveWindowsBut(std::int64_t kept, bool resetMenus);
+    void LeaveWindowsBut(std::optional<std::int64_t> kept, bool resetMenus);
+    // "Always on top" as the check mark of the control's window says, which any of the
+    // window's controls may have set.
+    void FollowWindowTopmost();
 
     ControlState& s_;
     WindowSystem& windows_;

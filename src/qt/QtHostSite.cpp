@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLayout>
+#include <QScrollArea>
+#include <QSplitter>
 #include <QResizeEvent>
 #include <cmath>
 
@@ -80,7 +82,12 @@ void QtHostSite::AskForSize(QSize size) {
 
 bool QtHostSite::LaidOut() const {
     const QWidget* parent = widget_ ? widget_->parentWidget() : nullptr;
-    return parent && parent->layout() && Holds(*parent->layout(), *widget_);
+    if (!parent) return false;
+    if (parent->layout() && Holds(*parent->layout(), *widget_)) return true;
+    // Containers that size their widgets themselves, without a layout.
+    if (qobject_cast<const QSplitter*>(parent)) return true;
+    const auto* area = qobject_cast<const QScrollArea*>(parent->parentWidget());
+    return area && area->widget() == widget_ && area->widgetResizable();
 }
 
 void QtHostSite::setBackColor(std::int32_t color) {

@@ -330,16 +330,21 @@ void UnitWindow::deleteWhenIdle() {
 }
 
 void UnitWindow::closeFromCode() {
-    // A colour being chosen is given up with the window.
-    for (QDialog* open : findChildren<QDialog*>()) open->reject();
+    closeOwnDialogs();
     if (letGo() && dialog_.Showing) dialog_.Unload(false);
     done(QDialog::Accepted);
 }
 
 void UnitWindow::reject() {
+    closeOwnDialogs();
     // Escape presses Cancel.
     if (letGo() && dialog_.Showing) dialog_.CancelButton();
     QDialog::reject();
+}
+
+void UnitWindow::closeOwnDialogs() {
+    // A colour being chosen is given up with the window.
+    for (QDialog* open : findChildren<QDialog*>()) open->reject();
 }
 
 void UnitWindow::closeEvent(QCloseEvent* event) {

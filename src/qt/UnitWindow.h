@@ -71,6 +71,8 @@ private:
     void closeIfAsked();
     // The window stops acting for the dialog; false when it already had.
     bool letGo();
+    // Rejects the dialogs the window opened (a colour dialog), which go with it.
+    void closeOwnDialogs();
 
     frmUnit& dialog_;
     const Clock& clock_;

@@ -73,9 +73,12 @@ void WindowMenu::add(int id, const QString& caption, bool rule) {
     if (rule) menu_->addSeparator();
     QAction* action = menu_->addAction(caption);
     action->setData(id);
-    // Posted, as the platform's menus do: the command runs once the menu has closed.
-    connect(action, &QAction::triggered, this,
-            [this, id] { QCoreApplication::postEvent(window_, new SystemCommandEvent(id)); });
+    // Posted, as the platform's menus do: the command runs once the menu has closed. The
+    // check mark is the control's to set (it reads it as the window's state), not Qt's.
+    connect(action, &QAction::triggered, this, [this, id, action](bool checked) {
+        if (action->isCheckable()) action->setChecked(!checked);
+        QCoreApplication::postEvent(window_, new SystemCommandEvent(id));
+    });
 }
 
 QAction* WindowMenu::item(int id) const {

@@ -58,9 +58,9 @@ double ToDayNumber(std::string text) {
 // A number bound the control's setter would pass over without a word (no number, or none
 // a Single holds) is refused here, so that OK never stands for a value that was dropped.
 void CheckBound(const std::string& text) {
-    const auto number = ReadNumberForm(text, Shared().Symbols());
+    if (const auto form = ReadNumberForm(text, Shared().Symbols()); form && std::isinf(*form)) ThrowOverflow();
+    const auto number = ReadNumberText(text);
     if (!number) throw Error(errors::TypeMismatch, "Type mismatch");
-    if (!std::isfinite(*number)) ThrowOverflow();
     ToSingle(*number);
 }
 

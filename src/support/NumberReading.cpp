@@ -41,7 +41,7 @@ double BeyondDouble(const std::string& plain) {
         long long exponent = 0;
         if (std::from_chars(from, plain.data() + plain.size(), exponent).ec != std::errc{})
             exponent = *from == '-' ? -kHugeExponent : kHugeExponent;
-        magnitude += exponent;
+        magnitude += std::clamp(exponent, -kHugeExponent, kHugeExponent);
     }
     if (magnitude <= 0) return 0.0;
     return plain.front() == '-' ? -HUGE_VAL : HUGE_VAL;

@@ -78,6 +78,11 @@ TEST(Creation, ByPointsEndToEnd) {
     rig.commands.Run(Command::View);
     EXPECT_EQ(rig.prompts.calls.back().text, "No Track available.") << "the list leaves out the track being created";
 
+    rig.control.setMapStyle(enMapStyle::ScaleSystem);
+    rig.control.setMapStyle(enMapStyle::Map);
+    EXPECT_FALSE(rig.enabled(Command::LineDraw)) << "the creation goes on after a mode switch";
+    EXPECT_FALSE(rig.enabled(Command::PointDraw));
+    EXPECT_TRUE(rig.enabled(Command::Commit));
     rig.commands.Run(Command::Commit);
     EXPECT_EQ(rig.prompts.calls.back().text,
               "New Track named  ''Harbour's \"east\" 東京''  (of the  1\u00B0 Branch) has been stored in DB.");

@@ -76,6 +76,7 @@ TEST(WindowMenu, PairedWithThePopUpThroughAPlaybackAndAnUnusableDatabase) {
     rig.ui.onYield = [&] {
         if (checked || !rig.commands.State(Command::Cancel).enabled) return;
         checked = true;
+        rig.container().Show();  // restored from minimised during the playback
         EXPECT_EQ(rig.commands.State(Command::Exec).caption, "Abort drawing in progress");
         EXPECT_EQ(rig.windows.item(7, 1102)->caption, "Abort drawing in progress");
         for (std::int32_t id : {1101, 1105, 1107, 1108, 1111}) EXPECT_FALSE(rig.enabled(id)) << id;
@@ -131,6 +132,14 @@ TEST(WindowMenu, TheLastControlRegisteredOwnsTheWindow) {
 }
 
 TEST(WindowMenu, AControlMovedOrPutInDesignModeLeavesNothingBehind) {
+    {
+        // Registered first under no window (while hidden), then under its window.
+        MenuRig hidden(0, 3);
+        hidden.windows.parent = 7;
+        hidden.container().Show();
+        hidden.container().Terminate();
+        EXPECT_FALSE(WindowRegistry()) << "released with the last record";
+    }
     MenuRig rig(7, 1);
     rig.windows.parent = 8;
     rig.control.setMapStyle(enMapStyle::ScaleSystem);
@@ -171,6 +180,18 @@ TEST(WindowMenu, AlwaysOnTopFollowsEachWindowsOwnCheckMark) {
     a.control.setMapStyle(enMapStyle::ScaleSystem);
     b.commands.Run(Command::XYStyle);
     EXPECT_TRUE(b.windows.item(8, 1114)->checked) << "a rebuilt menu keeps the mark";
+
+    // Two controls in one window share its band and mark, whichever owns its menu.
+    MenuRig c(7, 3, a.windows.shared);
+    a.commands.Run(Command::Topmost1);
+    EXPECT_EQ(bands(), (std::pair{true, true}));
+    EXPECT_TRUE(c.windows.item(7, 1114)->checked);
+    c.container().MouseUp(2, 0, 5, 5);
+    ASSERT_FALSE(c.windows.popups.empty());
+    const auto& items = c.windows.popups.back().items;
+    const auto mark = std::find_if(items.begin(), items.end(), [](const auto& i) { return i.name == "mnuTopmost1"; });
+    ASSERT_NE(mark, items.end());
+    EXPECT_TRUE(mark->checked) << "the other control shows the same mark";
 }
 
 TEST(PopupMenu, ARightReleaseOpensTheModesMenuAndRunsThePick) {

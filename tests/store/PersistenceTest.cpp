@@ -112,9 +112,12 @@ TEST(Persistence, ValuesLoadAsStoredOrAreSkipped) {
          }},
         {"a host's FlagExit stops neither the loaded control nor its layout", {{"FlagExit", true}},
          [](Rig& r) { return !r.control.FlagExit() && r.surface.width == 5000 - 30; }},
+        {"menus off as when set: the window has its own menu back", {{"EnableMenu", false}},
+         [](Rig& r) { return r.windows.shared->menus[7].empty() && !r.windows.shared->hooked[7]; }},
     };
     for (const auto& c : cases) {
         Rig rig;
+        rig.windows.parent = 7;
         rig.clock.today = DayNumberFromCivil(2026, 12, 6);
         rig.start();
         rig.host.innerWidth = 5000;  // the container has resized the control meanwhile

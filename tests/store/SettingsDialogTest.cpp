@@ -103,6 +103,8 @@ TEST(SettingsDialog, OkAppliesInOrderAndRefusesBadDates) {
     } refusals[] = {{UnitField::UnitX, "1e40", "Overflow"},      {UnitField::MaxX, "1e39", "Overflow"},
                     {UnitField::MaxY, std::string(10000, '9'), "Overflow"},
                     {UnitField::MaxY, "-" + std::string(400, '9'), "Overflow"},
+                    {UnitField::MaxX, "10e9223372036854775807", "Overflow"},
+                    {UnitField::MaxX, "1e-400", "Type mismatch"},
                     {UnitField::MaxX, "4x", "Type mismatch"}};
     for (const auto& r : refusals) {
         DialogRig refused;

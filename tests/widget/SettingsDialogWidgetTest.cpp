@@ -297,26 +297,35 @@ TEST(SettingsDialogWidget, TheControlOrItsWindowGoesWhileTheDialogIsOpen) {
     const auto deleteDuringPreview = [](TesmoWidget* w) {
         return DuringPreview([w](QDialog*) { delete w; });
     };
-    const auto deleteWhileChoosingAColour = [](TesmoWidget* w) {
-        return [w](QDialog* d) {
-            OnShown<QColorDialog> choose([w](QColorDialog*) { delete w; });
-            QTest::mouseClick(Child<QWidget>(d, "lblBack"), Qt::LeftButton);
+    const auto whileChoosingAColour = [](std::function<void(TesmoWidget*)> leave) {
+        return [leave](TesmoWidget* w) {
+            return [w, leave](QDialog* d) {
+                OnShown<QColorDialog> choose([w, leave](QColorDialog*) { leave(w); });
+                QTest::mouseClick(Child<QWidget>(d, "lblBack"), Qt::LeftButton);
+            };
         };
     };
+    const auto closeWindow = [](TesmoWidget* w) { return [w](QDialog*) { w->window()->close(); }; };
     const struct {
         const char* name;
         bool deleted;
         std::function<std::function<void(QDialog*)>(TesmoWidget*)> act;
+        bool withAnother = false;  // in a window that holds another control, made after it
     } cases[] = {
         {"deleted", true, [](TesmoWidget* w) { return [w](QDialog*) { delete w; }; }},
-        {"its window closed", false, [](TesmoWidget* w) { return [w](QDialog*) { w->window()->close(); }; }},
+        {"its window closed", false, closeWindow},
+        {"its window closed, another control in it", false, closeWindow, true},
         {"deleted during a preview", true, deleteDuringPreview},
-        {"deleted while a colour is chosen", true, deleteWhileChoosingAColour},
+        {"deleted while a colour is chosen", true, whileChoosingAColour([](TesmoWidget* w) { delete w; })},
+        {"its window closed while a colour is chosen", false,
+         whileChoosingAColour([](TesmoWidget* w) { w->window()->close(); })},
     };
     for (const auto& k : cases) {
-        auto* w = new TesmoWidget;
-        w->resize(320, 240);
-        w->show();
+        QWidget* holder = k.withAnother ? new QWidget : nullptr;
+        auto* w = new TesmoWidget(holder);
+        if (holder) new TesmoWidget(holder);
+        w->window()->resize(320, 240);
+        w->window()->show();
         ucTesmo& c = w->control();
         c.setMapStyle(enMapStyle::ScaleSystem);
         QSignalSpy changed(w, &TesmoWidget::ChangeScaleSetting);
@@ -331,7 +340,7 @@ TEST(SettingsDialogWidget, TheControlOrItsWindowGoesWhileTheDialogIsOpen) {
         if (!k.deleted) {
             EXPECT_EQ(changed.count(), 0);
             EXPECT_NE(c.MaxX().toDouble(), 250);
-            delete w;
+            delete w->window();
         }
     }
 }

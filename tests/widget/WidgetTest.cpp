@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QSettings>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -118,6 +119,14 @@ TEST(Widget, SizesAreAppliedOrRefusedClearly) {
     EXPECT_EQ(laid->control().Height(), 150 * 15);
     EXPECT_TRUE(notified.contains("Width") && notified.contains("Height"));
     EXPECT_EQ(laid->surface()->geometry(), QRect(1, 1, 448, 148)) << "the surface covers the widget";
+
+    QSplitter split;  // sizes its widgets without a layout
+    auto* inSplitter = new TesmoWidget;
+    split.addWidget(inSplitter);
+    split.resize(400, 300);
+    split.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&split));
+    EXPECT_EQ(inSplitter->control().Width(), inSplitter->width() * 15);
 }
 
 TEST(Widget, EnabledIsTheControlsOwnStateNotItsWindows) {
