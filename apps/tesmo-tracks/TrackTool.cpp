@@ -124,7 +124,8 @@ int List(const std::vector<std::string>& args, std::ostream& out) {
 int Export(const std::vector<std::string>& args, std::ostream& out) {
     const std::string name = TrackNameOf(args.at(2));
     const auto db = OpenFile(args.at(1));
-    auto rows = db->OpenRecordSet("SELECT ramo,ordinale,X,Y FROM TESMO WHERE tratto=" + TrackStore::Quoted(name) +
+    auto rows = db->OpenRecordSet("SELECT CAST(ramo AS INTEGER) AS ramo,CAST(ordinale AS INTEGER) AS ordinale,X,Y "
+                                  "FROM TESMO WHERE tratto=" + TrackStore::Quoted(name) +
                                  " ORDER BY CAST(ramo AS INTEGER), CAST(ordinale AS INTEGER)");
     if (rows->RecordCount() == 0) throw Failure{"no track named '" + name + "'"};
     // Written whole or not at all: a row that fails half-way leaves no partial CSV behind.

@@ -12,6 +12,9 @@ const CommandState& Commands::State(Command command) const {
 
 void Commands::Run(Command command, std::int64_t window) {
     auto& d = *c_.d;
+    if (command == Command::Exec || command == Command::View || command == Command::Remove ||
+        command == Command::LineDraw || command == Command::PointDraw)
+        d.store.RetryFailed();
     if (!State(command).enabled) return;
     switch (command) {
         case Command::View: d.list.View(); break;

@@ -60,8 +60,18 @@ void PgConnection::Open(const std::string& connectionString) {
     char* problem = nullptr;
     PQconninfoOption* options = PQconninfoParse(connectionString.c_str(), &problem);
     PQfreemem(problem);
-    if (!options) throw Error(kEngineErrorBase + 0x8000 + 8 * 36 + 1, "The server's connection string cannot be read.");
+    const Error unreadable(kEngineErrorBase + 0x8000 + 8 * 36 + 1, "The server's connection string cannot be read.");
+    if (!options) throw unreadable;
+    // A mistyped URI ("user:pa/ss@host", "user:p@ss@host") leaves pieces of its password in
+    // the host or the port, which libpq would quote when it fails to connect.
+    bool misread = false;
+    for (const PQconninfoOption* o = options; o->keyword; ++o) {
+        const std::string key = o->keyword, value = o->val ? o->val : "";
+        misread = misread || (key == "host" && value.find('@') != std::string::npos) ||
+                  (key == "port" && value.find_first_not_of("0123456789,") != std::string::npos);
+    }
     PQconninfoFree(options);
+    if (misread) throw unreadable;
 
     // A server that does not answer holds up the window: give up after 5 s (unless the
     // host's environment says otherwise) and notice a dead network within seconds. The

@@ -18,6 +18,7 @@ constexpr std::int16_t kEscape = 27;
 
 bool Playback::DrawTrack(const std::string& name) {
     if (!ports_.host.Enabled()) return false;
+    store_.RetryFailed();
     s_.PreviousTrackName = s_.TrackName;
     s_.TrackName = TrackNameOf(name);
     return ExecuteTrack(false);

@@ -15,6 +15,13 @@ namespace {
 
 constexpr char kCR = '\r';
 
+// The file engine's "busy" and "locked" (its codes 5 and 6): another program holds the file
+// for now.
+bool IsLocked(int number) {
+    const int code = number - kEngineErrorBase;
+    return code >= 0 && code < 0x8000 && ((code & 0xFF) == 5 || (code & 0xFF) == 6);
+}
+
 // Branches and ordinals compared as numbers, also in a table whose columns hold text (one
 // made by importing a CSV file, say), where "10" would come before "2".
 const std::string kBranches = "SELECT DISTINCT CAST(ramo AS INTEGER) AS ramo FROM TESMO WHERE tratto=";
@@ -49,7 +56,7 @@ void TrackStore::OpenDatabase() {
 }
 
 void TrackStore::RetryFailed() {
-    if (s_.DbFailed && s_.DbTried && s_.MapStyle == 0) Open();
+    if (s_.DbFailed && locked_ && s_.MapStyle == 0) Open();
 }
 
 std::string TrackStore::Open() {
@@ -62,10 +69,12 @@ std::string TrackStore::Open() {
         failure = e.description();
     }
     s_.Connection = ports_.database.CreateConnection();
+    locked_ = false;
     try {
         s_.Connection->Open(ports_.database.TrackDatabase(s_.AppFolder));
     } catch (const Error& e) {
         failure = e.description();
+        locked_ = IsLocked(e.number());
     }
     if (failure.empty()) {
         if (std::exchange(s_.DbFailed, false) && s_.MapStyle == 0) menus_.EnableTrackCommands();
@@ -127,7 +136,7 @@ std::int16_t TrackStore::CountBranches(const std::string& name) {
 bool TrackStore::LoadBranch(const std::string& name, std::int16_t n) {
     try {
         auto rows = connection().OpenRecordSet("SELECT ordinale,X,Y FROM tesmo WHERE tratto=" + Quoted(name) +
-                                               " and ramo=" + std::to_string(n) + kByOrdinal);
+                                               " and CAST(ramo AS INTEGER)=" + std::to_string(n) + kByOrdinal);
         if (rows->RecordCount() < 1) {
             rows->Close();
             throw Error(1031, "Track name:  ''" + name + "''" + kCR + kCR + "This Track doesn't exist.");
@@ -171,7 +180,7 @@ TrackStore::NextBranch TrackStore::FindNextBranch(const std::string& name) {
     next.branch = ToInt16(branches->Field("ramo").toDouble() + 1);
     branches->Close();
     auto points = connection().OpenRecordSet("SELECT ordinale,X,Y FROM TESMO WHERE tratto=" + Quoted(name) +
-                                             " and ramo=" + std::to_string(next.branch - 1) + kByOrdinal);
+                                             " and CAST(ramo AS INTEGER)=" + std::to_string(next.branch - 1) + kByOrdinal);
     points->MoveLast();
     next.lastOrdinal = ToInt32(points->Field("ordinale").toDouble());
     points->Close();

@@ -19,8 +19,8 @@ public:
     // (Re)opens Tesmo.mdb in AppFolder. A failure sets DbFailed and shows the engine's text.
     // While a new track is open its connection is kept, with the track's transaction.
     void OpenDatabase();
-    // Opens again, without a word, a store that failed before (locked by another program
-    // when the control started, say): called when the user next asks for a track.
+    // Opens again, without a word, a store that failed on another program's lock: called
+    // when the user next asks for a track, so that the lock gone, the tracks come back.
     void RetryFailed();
 
     // Closes and releases the connection, when there is one.
@@ -72,6 +72,7 @@ private:
     ControlState& s_;
     const Ports& ports_;
     Menus& menus_;
+    bool locked_ = false;  // the last opening failed on a lock another program held
 };
 
 }  // namespace tesmo

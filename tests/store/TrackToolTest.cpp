@@ -76,6 +76,7 @@ TEST(TrackTool, BadInputIsRefusedClearlyAndChangesNothing) {
         {{"import", db, WriteFile(folder, "e.csv", "ramo,ordinale,X,Y\n"), "New"}, 1, "no points"},
         {{"import", db, WriteFile(folder, "f.csv", "1,1,5,5\n"), "   "}, 1, "the track name is empty"},
         {{"import", db, folder + "f.csv", "\u200B\u00A0"}, 1, "the track name is empty"},
+        {{"import", db, folder + "f.csv", "\u3164\uFE0F\u034F"}, 1, "the track name is empty"},
         {{"import", db, folder + "missing.csv", "New"}, 1, "cannot be read"},
         {{"import", db, WriteFile(folder, "g.csv", "1,1,5,5\n1,2,6,6\n"), "Full"}, 1, "32-bit limit"},
         {{"export", db, "Bad"}, 1, "Type mismatch"},
