@@ -49,13 +49,18 @@ void Commands::SetPicture() {
     auto& d = *c_.d;
     OpenFileRequest request;
     using namespace std::string_literals;
+    // The four long-standing filters, then PNG, the format the control stores pictures in.
     request.filter =
-        "Bitmap (*.bmp)\0*.bmp\0Immagini JPEG (*.jpg)\0*.jpg\0Immagini GIF (*.gif)\0*.gif\0Metafile (*.wmf)\0*.wmf\0\0"s;
+        "Bitmap (*.bmp)\0*.bmp\0Immagini JPEG (*.jpg)\0*.jpg\0Immagini GIF (*.gif)\0*.gif\0Metafile (*.wmf)\0*.wmf\0"
+        "PNG (*.png)\0*.png\0\0"s;
     request.title = "Choose image file";
     request.fileName = "*.bmp";
     request.mustExist = true;
     const std::string path = ShowOpenFileDialog(d.ports.common, request).front();
     if (path.empty()) return;
+    // A drawing under way (below this call) stops where it is before the picture is shown
+    // under it; a playback then starts again over the picture.
+    if (d.s.Drawing) StopPath(d.s);
     if (FileExists(path)) {
         try {
             // Kept by the control too, so that its settings save the picture it shows.

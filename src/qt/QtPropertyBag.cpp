@@ -43,9 +43,10 @@ bool BoolOf(const QVariant& stored, const std::string& name) {
     Unreadable(name);
 }
 
-// An INI file reads an unquoted text with commas as a list of texts.
+// An INI file reads an unquoted text with commas as a list of texts, each as it was
+// written (the blanks after a comma with the next one): joined back as written.
 QString TextOf(const QVariant& stored) {
-    return stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(", ") : stored.toString();
+    return stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(',') : stored.toString();
 }
 
 // Equal as the store compares with a default: of numbers, only the number matters.
@@ -56,11 +57,12 @@ bool SameValue(const Variant& a, const Variant& b) {
     return numeric(a.type()) && numeric(b.type()) ? a.number() == b.number() : a == b;
 }
 
-// The shortest text that reads back as the same number, of the value's own precision.
+// The shortest plain decimal that reads back as the same number, of the value's own
+// precision: a file a person edits says "100000", not "1e+05" (both read back).
 template <typename Number>
 QString NumberText(Number value) {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    char buffer[400];  // the widest double written out in full, with room to spare
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed).ptr;
     return QString::fromLatin1(buffer, static_cast<int>(end - buffer));
 }
 

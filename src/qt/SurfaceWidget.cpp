@@ -57,6 +57,9 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
 }
 
 void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
+    // A press that starts no double click ends one whose second release never came here
+    // (a box a host opened on the press took it).
+    doubleClicked_ = false;
     pressed_ = true;
     pointer(Pointer::Down, ButtonCode(event->button()), *event);
 }
@@ -78,9 +81,10 @@ void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void SurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) doubleClicked_ = true;
+    const QPointer<SurfaceWidget> alive(this);
     // The second click of a double click is a press of its own too.
     if (!pressed_) mousePressEvent(event);
+    if (alive && event->button() == Qt::LeftButton) doubleClicked_ = true;
 }
 
 void SurfaceWidget::pointer(Pointer kind, std::int16_t button, const QMouseEvent& event) {

@@ -31,9 +31,18 @@ std::vector<std::pair<std::string, std::string>> FilterPairs(const std::string& 
 
 // "*" any run of characters, "?" any one.
 bool Matches(const std::string& name, const std::string& pattern) {
+    // "?" stands for one character, of however many bytes.
+    const auto next = [&](std::size_t at) {
+        do ++at;
+        while (at < name.size() && (static_cast<unsigned char>(name[at]) & 0xC0) == 0x80);
+        return at;
+    };
     std::size_t n = 0, p = 0, star = std::string::npos, resume = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || pattern[p] == name[n])) {
+        if (p < pattern.size() && pattern[p] == '?') {
+            n = next(n);
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == name[n]) {
             ++n;
             ++p;
         } else if (p < pattern.size() && pattern[p] == '*') {
@@ -41,7 +50,7 @@ bool Matches(const std::string& name, const std::string& pattern) {
             resume = n;
         } else if (star != std::string::npos) {
             p = star + 1;
-            n = ++resume;
+            n = resume = next(resume);
         } else {
             return false;
         }
@@ -81,8 +90,9 @@ std::string DirectoryOf(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-    std::string p = TrimBlanks(path);
-    if (p.empty()) return false;
+    // Only the test for an empty path trims: blanks are part of a name.
+    if (TrimBlanks(path).empty()) return false;
+    std::string p = path;
     if (p.back() == '/') p.pop_back();
     const auto quote = p.find('"', 1);
     if (quote != std::string::npos && quote == p.size() - 1) p.pop_back();
@@ -90,12 +100,13 @@ bool FileExists(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code error;
     const std::string name = fs::path(p).filename().string();
-    if (name.find_first_of("*?") == std::string::npos) return fs::is_regular_file(p, error);
+    // Whatever is there but a folder: a file, a device, a pipe.
+    if (name.find_first_of("*?") == std::string::npos) return fs::exists(p, error) && !fs::is_directory(p, error);
     // A pattern: the first file it matches in its folder, as a file search finds it.
     const fs::path folder = fs::path(p).parent_path();
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
          it.increment(error))
-        if (Matches(it->path().filename().string(), name) && it->is_regular_file(error)) return true;
+        if (Matches(it->path().filename().string(), name) && !it->is_directory(error)) return true;
     return false;
 }
 

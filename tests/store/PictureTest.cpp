@@ -24,7 +24,10 @@ TEST(Pickers, FileExistsAndDirectoryOf) {
     } cases[] = {
         {folder + "Città map.bmp", true, ""},
         {"\"" + folder + "Città map.bmp\"", true, ""},
-        {"  " + folder + "Città map.bmp/", true, ""},
+        {folder + "Città map.bmp/", true, ""},
+        {" " + folder + "Città map.bmp", false, ""},  // the blank is part of the name
+        {folder + "Citt? map.bmp", true, ""},          // one character, of two bytes
+        {"/dev/null", true, ""},                       // a device is no folder
         {folder + "sub dir \"q\"", false, ""},  // a folder
         {folder + "sub dir \"q\"/", false, ""},
         {folder + "*.bmp", true, ""},
@@ -84,7 +87,8 @@ TEST(PictureCommands, SetAndRemovePicture) {
     EXPECT_EQ(shown.filters, (std::vector<std::pair<std::string, std::string>>{{"Bitmap (*.bmp)", "*.bmp"},
                                                                                {"Immagini JPEG (*.jpg)", "*.jpg"},
                                                                                {"Immagini GIF (*.gif)", "*.gif"},
-                                                                               {"Metafile (*.wmf)", "*.wmf"}}));
+                                                                               {"Metafile (*.wmf)", "*.wmf"},
+                                                                               {"PNG (*.png)", "*.png"}}));
     const Picture loaded = rig.control.Picture();
     EXPECT_FALSE(loaded.isEmpty());
     EXPECT_EQ(rig.host.widthsSet.back(), 330) << "AutoSize takes the picture's size";
@@ -129,6 +133,23 @@ TEST(PictureCommands, APlaybackStartsAgainOverTheNewPicture) {
     EXPECT_EQ(std::count(raised.begin(), raised.end(), "StartDrawing"), 3) << "branch 1, then both again";
     EXPECT_EQ(std::count(raised.begin(), raised.end(), "FinishDrawing"), 2);
     EXPECT_EQ(rig.surface.opsOf("Line").back().x2, 900) << "ends with the last branch";
+
+    // A chart being drawn stops where it is, and is not reported finished.
+    rig.control.setMapStyle(enMapStyle::ScaleSystem);
+    rig.control.Point_Add(0, 0);
+    rig.control.Point_Add(100, 100);
+    rig.events.raised.clear();
+    std::size_t linesWhenSet = 0;
+    int steps = 0;
+    rig.ui.onYield = [&] {
+        if (rig.events.raised.size() == 1 && ++steps == 5) {  // a few steps into the drawing
+            linesWhenSet = rig.surface.opsOf("Line").size();
+            commands.Run(Command::Picture);
+        }
+    };
+    rig.control.Draw();
+    EXPECT_EQ(raised, std::vector<std::string>{"StartDrawing"});
+    EXPECT_EQ(rig.surface.opsOf("Line").size(), linesWhenSet) << "nothing drawn after the picture";
 }
 
 }  // namespace

@@ -107,6 +107,19 @@ TEST(MapWidget, TheTrackListChoosesWithOkOrADoubleClick) {
     OnShown<QDialog> close([](QDialog* dialog) { dialog->close(); });
     DoubleClick(w);
     EXPECT_EQ(w.control().TrackName(), "") << "closing the window chooses nothing";
+
+    // A double click whose second release never came (a host's box took it): the next
+    // plain click is a click.
+    const QPointF at(20, 20);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, w.surface()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(w.surface(), &second);
+    int opened = 0;
+    OnShown<QDialog> none([&](QDialog* dialog) {
+        ++opened;
+        dialog->close();
+    });
+    QTest::mouseClick(w.surface(), Qt::LeftButton, {}, at.toPoint());
+    EXPECT_EQ(opened, 0);
 }
 
 TEST(MapWidget, DeletedDuringAPlayback) {

@@ -46,6 +46,7 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
         c.setTitle("Rain, 2026");
         c.setBaseStep(12.25f);
         c.setTrackColor(0x123456);
+        c.setTextColor(2000000);
         QSettings settings(path, QSettings::IniFormat);
         settings.beginGroup("map1");
         w.writeProperties(settings);
@@ -56,6 +57,7 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
     EXPECT_TRUE(text.contains("[map1]"));
     EXPECT_TRUE(text.contains("BaseStep=12.25"));
     EXPECT_TRUE(text.contains("TrackColor=1193046"));
+    EXPECT_TRUE(text.contains("TextColor=2000000")) << "plain decimals, for a person who edits the file";
     EXPECT_TRUE(text.contains("Font=DejaVu Serif|10.5|bold|italic|strikeout"));
     for (const char* key : {"Delay=", "UnitX=", "MinX=", "MapStyle="})
         EXPECT_FALSE(text.contains(key)) << key << ": a value equal to its default is left out";
@@ -97,7 +99,7 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
     settings.setValue("Title", QStringList{"Rain", " 2026"});  // how an INI file reads Title=Rain, 2026
     TesmoWidget edited;
     edited.readProperties(settings);
-    EXPECT_EQ(edited.control().Title(), "Rain,  2026");
+    EXPECT_EQ(edited.control().Title(), "Rain, 2026");
     EXPECT_EQ(edited.control().Width(), 9600);
     EXPECT_EQ(edited.control().BackColor(), 0xFFC0C0);
     EXPECT_EQ(edited.control().MapStyle(), enMapStyle::Map);
@@ -190,7 +192,8 @@ TEST(SettingsWidget, APictureChosenInTheFileDialogWithAutoSize) {
     Pick(w, "mnuPicture");
     EXPECT_EQ(title, "Choose image file");
     EXPECT_EQ(filters,
-              (QStringList{"Bitmap (*.bmp)", "Immagini JPEG (*.jpg)", "Immagini GIF (*.gif)", "Metafile (*.wmf)"}));
+              (QStringList{"Bitmap (*.bmp)", "Immagini JPEG (*.jpg)", "Immagini GIF (*.gif)", "Metafile (*.wmf)",
+                           "PNG (*.png)"}));
     EXPECT_EQ(w.surface()->size(), QSize(120, 80));
     EXPECT_EQ(w.size(), QSize(122, 82)) << "the control takes the picture's size";
     EXPECT_EQ(w.surface()->grab().toImage().pixelColor(60, 40), QColor(0, 90, 200));
