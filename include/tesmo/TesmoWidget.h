@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QMenu>
 #include <QSettings>
@@ -19,8 +20,9 @@ class ControlHost;
 // same reference parameters (connect directly to be able to set Cancel).
 //
 // Every setting the control stores is also a Qt property of the widget under its key name
-// ("BaseStep", "TrackColor", "Picture" as a QImage, "Font" as a QFont...), for Designer,
-// QML and other generic tools; a value the control refuses leaves the setting as it was.
+// ("BaseStep", "TrackColor" as a QColor, "MapStyle" as an enum, "Picture" as a QImage,
+// "Font" as a QFont...), for Designer, QML and other generic tools; a value the control
+// refuses leaves the setting as it was. A system colour reads as the colour it stands for.
 // ControlError, MouseValueX and MouseValueY are read-only and change without notice.
 class TesmoWidget : public QWidget {
     Q_OBJECT
@@ -30,7 +32,7 @@ class TesmoWidget : public QWidget {
     Q_PROPERTY(bool FlagExit READ getFlagExit WRITE setFlagExit NOTIFY settingsChanged DESIGNABLE false)
     Q_PROPERTY(QString ControlError READ getControlError DESIGNABLE false)
     Q_PROPERTY(double Delay READ getDelay WRITE setDelay NOTIFY settingsChanged)
-    Q_PROPERTY(int BorderStyle READ getBorderStyle WRITE setBorderStyle NOTIFY settingsChanged)
+    Q_PROPERTY(tesmo::TesmoWidget::BorderStyles BorderStyle READ getBorderStyle WRITE setBorderStyle NOTIFY settingsChanged)
     Q_PROPERTY(QImage Picture READ getPicture WRITE setPicture NOTIFY settingsChanged DESIGNABLE false)
     Q_PROPERTY(bool AutoSize READ getAutoSize WRITE setAutoSize NOTIFY settingsChanged)
     Q_PROPERTY(int DrawWidth READ getDrawWidth WRITE setDrawWidth NOTIFY settingsChanged)
@@ -56,18 +58,25 @@ class TesmoWidget : public QWidget {
     Q_PROPERTY(double MaxY READ getMaxY WRITE setMaxY NOTIFY settingsChanged)
     Q_PROPERTY(int UnitX READ getUnitX WRITE setUnitX NOTIFY settingsChanged)
     Q_PROPERTY(int UnitY READ getUnitY WRITE setUnitY NOTIFY settingsChanged)
-    Q_PROPERTY(int MapStyle READ getMapStyle WRITE setMapStyle NOTIFY settingsChanged)
-    Q_PROPERTY(int BackColor READ getBackColor WRITE setBackColor NOTIFY settingsChanged)
-    Q_PROPERTY(int ForeColor READ getForeColor WRITE setForeColor NOTIFY settingsChanged)
-    Q_PROPERTY(int GridColor READ getGridColor WRITE setGridColor NOTIFY settingsChanged)
-    Q_PROPERTY(int TitleColor READ getTitleColor WRITE setTitleColor NOTIFY settingsChanged)
-    Q_PROPERTY(int TextColor READ getTextColor WRITE setTextColor NOTIFY settingsChanged)
-    Q_PROPERTY(int TrackColor READ getTrackColor WRITE setTrackColor NOTIFY settingsChanged)
+    Q_PROPERTY(tesmo::TesmoWidget::MapStyles MapStyle READ getMapStyle WRITE setMapStyle NOTIFY settingsChanged)
+    Q_PROPERTY(QColor BackColor READ getBackColor WRITE setBackColor NOTIFY settingsChanged)
+    Q_PROPERTY(QColor ForeColor READ getForeColor WRITE setForeColor NOTIFY settingsChanged)
+    Q_PROPERTY(QColor GridColor READ getGridColor WRITE setGridColor NOTIFY settingsChanged)
+    Q_PROPERTY(QColor TitleColor READ getTitleColor WRITE setTitleColor NOTIFY settingsChanged)
+    Q_PROPERTY(QColor TextColor READ getTextColor WRITE setTextColor NOTIFY settingsChanged)
+    Q_PROPERTY(QColor TrackColor READ getTrackColor WRITE setTrackColor NOTIFY settingsChanged)
     Q_PROPERTY(QVariant MouseValueX READ getMouseValueX DESIGNABLE false)
     Q_PROPERTY(QVariant MouseValueY READ getMouseValueY DESIGNABLE false)
     Q_PROPERTY(bool MouseScan READ getMouseScan WRITE setMouseScan NOTIFY settingsChanged)
 
 public:
+    // MapStyle and BorderStyle by name, as Designer and other generic tools show them; the
+    // values are the control's own.
+    enum class MapStyles { Map = 0, ScaleSystem = 1 };
+    Q_ENUM(MapStyles)
+    enum class BorderStyles { None = 0, FixedSingle = 1 };
+    Q_ENUM(BorderStyles)
+
     explicit TesmoWidget(QWidget* parent = nullptr);
     // A control for a form designer: it starts in design mode (no database, no points) and
     // stays there until setDesignMode(false).
@@ -128,6 +137,22 @@ public:
     // folder that cannot be written, an empty control).
     bool exportImage(const QString& path, int dpi = 0);
 
+    // A drawing (Draw, a playback) as a host steers it, without FlagExit (which is meant
+    // for exiting and clears the chart): cancelDrawing() ends it at its next step, leaving
+    // what it drew, and raises FinishDrawing; setPaused() holds and resumes it in either
+    // mode. Nothing happens when no drawing runs.
+    enum class DrawingState { Idle, Drawing, Paused };
+    Q_ENUM(DrawingState)
+    void cancelDrawing();
+    void setPaused(bool paused);
+    bool isPaused() const;
+    DrawingState drawingState() const;
+    // The new track being created with the mouse: undoLastPoint() takes its last point back
+    // (as Backspace and Ctrl+Z on the control do), discardNewTrack() rolls it back and
+    // disarms without asking (Esc asks first). False when no new track is armed.
+    bool undoLastPoint();
+    bool discardNewTrack();
+
     // Each setting's setter in its Qt property's type, as uic-generated code calls it; a
     // value the control refuses leaves the setting as it was. (Enabled is QWidget::setEnabled;
     // setFont() sets the control's font and the widget's.)
@@ -136,7 +161,7 @@ public:
     void setClipControls(bool value);
     void setFlagExit(bool value);
     void setDelay(double value);
-    void setBorderStyle(int value);
+    void setBorderStyle(BorderStyles value);
     void setPicture(const QImage& value);
     void setAutoSize(bool value);
     void setDrawWidth(int value);
@@ -161,13 +186,13 @@ public:
     void setMaxY(double value);
     void setUnitX(int value);
     void setUnitY(int value);
-    void setMapStyle(int value);
-    void setBackColor(int value);
-    void setForeColor(int value);
-    void setGridColor(int value);
-    void setTitleColor(int value);
-    void setTextColor(int value);
-    void setTrackColor(int value);
+    void setMapStyle(MapStyles value);
+    void setBackColor(const QColor& value);
+    void setForeColor(const QColor& value);
+    void setGridColor(const QColor& value);
+    void setTitleColor(const QColor& value);
+    void setTextColor(const QColor& value);
+    void setTrackColor(const QColor& value);
     void setMouseScan(bool value);
 
     QSize sizeHint() const override;
@@ -183,6 +208,12 @@ signals:
     // same without it, the notification of the Qt properties.
     void PropertyChanged(const QString& name);
     void settingsChanged();
+    // How many of the drawing's points are drawn (a playback counts all its branches), at
+    // most about 30 times a second and always once at the end; the drawing state when it
+    // changes; the stored track names may have changed (a commit, a deletion, a store opened).
+    void drawingProgress(int done, int total);
+    void drawingStateChanged(tesmo::TesmoWidget::DrawingState state);
+    void tracksChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -200,7 +231,7 @@ private:
     bool getFlagExit() const;
     QString getControlError() const;
     double getDelay() const;
-    int getBorderStyle() const;
+    BorderStyles getBorderStyle() const;
     QImage getPicture() const;
     bool getAutoSize() const;
     int getDrawWidth() const;
@@ -227,13 +258,13 @@ private:
     double getMaxY() const;
     int getUnitX() const;
     int getUnitY() const;
-    int getMapStyle() const;
-    int getBackColor() const;
-    int getForeColor() const;
-    int getGridColor() const;
-    int getTitleColor() const;
-    int getTextColor() const;
-    int getTrackColor() const;
+    MapStyles getMapStyle() const;
+    QColor getBackColor() const;
+    QColor getForeColor() const;
+    QColor getGridColor() const;
+    QColor getTitleColor() const;
+    QColor getTextColor() const;
+    QColor getTrackColor() const;
     QVariant getMouseValueX() const;
     QVariant getMouseValueY() const;
     bool getMouseScan() const;

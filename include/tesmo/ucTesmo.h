@@ -184,6 +184,7 @@ public:
 private:
     friend class Container;
     friend class Commands;
+    friend class Steering;
     struct Impl;
     std::unique_ptr<Impl> d;
 };

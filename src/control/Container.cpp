@@ -2,6 +2,7 @@
 
 #include "control/ControlImpl.h"
 #include "control/Independent.h"
+#include "control/Steering.h"
 #include "core/Layout.h"
 #include "core/LocaleDetection.h"
 #include "scale/Mapping.h"
@@ -174,7 +175,14 @@ void Container::DblClick() {
 }
 
 void Container::KeyDown(std::int16_t& key) {
-    if (c_.d->RunTime()) c_.d->playback.KeyDown(key);
+    if (!c_.d->RunTime()) return;
+    // Esc on a new track armed or open, with no drawing under way: discard it (asked).
+    constexpr std::int16_t kEscape = 27;
+    if (key == kEscape && Steering(c_).DiscardNewTrack(true)) {
+        key = 0;
+        return;
+    }
+    c_.d->playback.KeyDown(key);
 }
 
 void Container::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {

@@ -93,6 +93,15 @@ struct ControlState {
     bool PlaybackBusy = false;
     // The running playback is to start again from its first branch (over a new picture).
     bool ReplayRequested = false;
+    // A host asked the drawing or playback under way to end where it is.
+    bool CancelRequested = false;
+    // The drawing's progress as last told to the host: points reached before the path being
+    // drawn (earlier branches of a playback), all the points (0: the path's own), and when.
+    std::size_t ProgressBase = 0;
+    std::size_t ProgressTotal = 0;
+    double ProgressToldMs = -1e300;
+    // The drawing state last told to the host: 0 idle, 1 drawing, 2 paused.
+    std::int32_t ToldDrawingState = 0;
 
     // The track being created with the mouse: its mode, name and branch, the ordinal of
     // the last point written and the last point recorded by step.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "control/Container.h"
+#include "control/Steering.h"
 #include "tesmo/TesmoWidget.h"
 
 namespace tesmo {
@@ -53,6 +54,7 @@ ControlHost::ControlHost(TesmoWidget& widget)
         Ports{surface_, prompts_, hostSite_, ui_, clock_, locale_, dialogs_, events_, database_, windows_, common_});
     surfaceWidget_->onDoubleClick = [this] { Container(*control_).DblClick(); };
     surfaceWidget_->onKeyDown = [this](std::int16_t& key) { Container(*control_).KeyDown(key); };
+    surfaceWidget_->onUndo = [this] { return Steering(*control_).UndoLastPoint(); };
     surfaceWidget_->onPointer = [this](SurfaceWidget::Pointer kind, std::int16_t button, std::int16_t shift, QPoint at) {
         const float x = static_cast<float>(at.x()) * pixelX_, y = static_cast<float>(at.y()) * pixelY_;
         Container container(*control_);

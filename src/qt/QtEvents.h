@@ -32,6 +32,15 @@ public:
     void ChangeScaleSetting(bool Redraw) override {
         raise([&](TesmoWidget* w) { emit w->ChangeScaleSetting(Redraw); });
     }
+    void DrawingProgress(std::int32_t done, std::int32_t total) override {
+        raise([&](TesmoWidget* w) { emit w->drawingProgress(done, total); });
+    }
+    void DrawingStateChanged(std::int32_t state) override {
+        raise([&](TesmoWidget* w) { emit w->drawingStateChanged(static_cast<TesmoWidget::DrawingState>(state)); });
+    }
+    void TracksChanged() override {
+        raise([](TesmoWidget* w) { emit w->tracksChanged(); });
+    }
 
 private:
     template <typename Emit>

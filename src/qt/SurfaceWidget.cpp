@@ -93,6 +93,13 @@ void SurfaceWidget::pointer(Pointer kind, std::int16_t button, const QMouseEvent
 }
 
 void SurfaceWidget::keyPressEvent(QKeyEvent* event) {
+    // Backspace and the platform's Undo take back the last point of a new track.
+    const bool undo = event->matches(QKeySequence::Undo) ||
+                      (event->key() == Qt::Key_Backspace && event->modifiers() == Qt::NoModifier);
+    if (undo && onUndo && onUndo()) {
+        event->accept();
+        return;
+    }
     const std::int16_t code = KeyCode(*event);
     std::int16_t key = code;
     if (key != 0 && onKeyDown) onKeyDown(key);

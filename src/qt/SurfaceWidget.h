@@ -22,6 +22,8 @@ public:
     // position in pixels of the surface's image.
     std::function<void()> onDoubleClick;
     std::function<void(std::int16_t& key)> onKeyDown;
+    // Backspace or Undo on the surface: true when it took a point back.
+    std::function<bool()> onUndo;
     std::function<void(Pointer, std::int16_t button, std::int16_t shift, QPoint at)> onPointer;
 
 protected:

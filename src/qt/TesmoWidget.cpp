@@ -4,6 +4,7 @@
 
 #include "control/Commands.h"
 #include "control/Container.h"
+#include "control/Steering.h"
 #include "qt/CloseWatcher.h"
 #include "qt/ControlHost.h"
 #include "qt/ImageExport.h"
@@ -115,6 +116,30 @@ void TesmoWidget::readProperties(QSettings& settings) {
 QMenu* TesmoWidget::windowMenu(QWidget* window) {
     const WindowMenu* menu = WindowMenu::Of(window, false);
     return menu ? menu->menu() : nullptr;
+}
+
+void TesmoWidget::cancelDrawing() {
+    Steering(host_->control()).CancelDrawing();
+}
+
+void TesmoWidget::setPaused(bool paused) {
+    Steering(host_->control()).SetPaused(paused);
+}
+
+bool TesmoWidget::isPaused() const {
+    return Steering(host_->control()).IsPaused();
+}
+
+TesmoWidget::DrawingState TesmoWidget::drawingState() const {
+    return static_cast<DrawingState>(Steering(host_->control()).DrawingState());
+}
+
+bool TesmoWidget::undoLastPoint() {
+    return Steering(host_->control()).UndoLastPoint();
+}
+
+bool TesmoWidget::discardNewTrack() {
+    return Steering(host_->control()).DiscardNewTrack(false);
 }
 
 QSize TesmoWidget::sizeHint() const {

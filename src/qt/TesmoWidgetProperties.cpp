@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <algorithm>
 
+#include "qt/Colors.h"
 #include "qt/ControlHost.h"
 #include "qt/QtFont.h"
 #include "qt/QtPicture.h"
@@ -61,8 +62,10 @@ QString TesmoWidget::getControlError() const { return QString::fromStdString(Con
 double TesmoWidget::getDelay() const { return Control().Delay(); }
 void TesmoWidget::setDelay(double value) { Apply([&] { Control().setDelay(static_cast<float>(value)); }); }
 
-int TesmoWidget::getBorderStyle() const { return static_cast<int>(Control().BorderStyle()); }
-void TesmoWidget::setBorderStyle(int value) {
+TesmoWidget::BorderStyles TesmoWidget::getBorderStyle() const {
+    return static_cast<BorderStyles>(Control().BorderStyle());
+}
+void TesmoWidget::setBorderStyle(BorderStyles value) {
     Apply([&] { Control().setBorderStyle(static_cast<enBorderStyle>(value)); });
 }
 
@@ -163,28 +166,28 @@ void TesmoWidget::setUnitX(int value) { Apply([&] { Control().setUnitX(value); }
 int TesmoWidget::getUnitY() const { return Control().UnitY(); }
 void TesmoWidget::setUnitY(int value) { Apply([&] { Control().setUnitY(value); }); }
 
-int TesmoWidget::getMapStyle() const { return static_cast<int>(Control().MapStyle()); }
-void TesmoWidget::setMapStyle(int value) {
+TesmoWidget::MapStyles TesmoWidget::getMapStyle() const { return static_cast<MapStyles>(Control().MapStyle()); }
+void TesmoWidget::setMapStyle(MapStyles value) {
     Apply([&] { Control().setMapStyle(static_cast<enMapStyle>(value)); });
 }
 
-int TesmoWidget::getBackColor() const { return Control().BackColor(); }
-void TesmoWidget::setBackColor(int value) { Apply([&] { Control().setBackColor(value); }); }
+QColor TesmoWidget::getBackColor() const { return ShownColor(Control().BackColor()); }
+void TesmoWidget::setBackColor(const QColor& value) { Apply([&] { Control().setBackColor(FromQColor(value)); }); }
 
-int TesmoWidget::getForeColor() const { return Control().ForeColor(); }
-void TesmoWidget::setForeColor(int value) { Apply([&] { Control().setForeColor(value); }); }
+QColor TesmoWidget::getForeColor() const { return ShownColor(Control().ForeColor()); }
+void TesmoWidget::setForeColor(const QColor& value) { Apply([&] { Control().setForeColor(FromQColor(value)); }); }
 
-int TesmoWidget::getGridColor() const { return Control().GridColor(); }
-void TesmoWidget::setGridColor(int value) { Apply([&] { Control().setGridColor(value); }); }
+QColor TesmoWidget::getGridColor() const { return ShownColor(Control().GridColor()); }
+void TesmoWidget::setGridColor(const QColor& value) { Apply([&] { Control().setGridColor(FromQColor(value)); }); }
 
-int TesmoWidget::getTitleColor() const { return Control().TitleColor(); }
-void TesmoWidget::setTitleColor(int value) { Apply([&] { Control().setTitleColor(value); }); }
+QColor TesmoWidget::getTitleColor() const { return ShownColor(Control().TitleColor()); }
+void TesmoWidget::setTitleColor(const QColor& value) { Apply([&] { Control().setTitleColor(FromQColor(value)); }); }
 
-int TesmoWidget::getTextColor() const { return Control().TextColor(); }
-void TesmoWidget::setTextColor(int value) { Apply([&] { Control().setTextColor(value); }); }
+QColor TesmoWidget::getTextColor() const { return ShownColor(Control().TextColor()); }
+void TesmoWidget::setTextColor(const QColor& value) { Apply([&] { Control().setTextColor(FromQColor(value)); }); }
 
-int TesmoWidget::getTrackColor() const { return Control().TrackColor(); }
-void TesmoWidget::setTrackColor(int value) { Apply([&] { Control().setTrackColor(value); }); }
+QColor TesmoWidget::getTrackColor() const { return ShownColor(Control().TrackColor()); }
+void TesmoWidget::setTrackColor(const QColor& value) { Apply([&] { Control().setTrackColor(FromQColor(value)); }); }
 
 QVariant TesmoWidget::getMouseValueX() const { return ToQVariant(Control().MouseValueX()); }
 

@@ -28,10 +28,28 @@ void AbortDrawing(ControlState& s, const Ports& ports, Menus& menus) {
     if (s.MapStyle == 0) menus.RefreshPlaybackCommands();
     s.FlagExit = true;
     ports.surface.Cls();
+    TellDrawingState(s, ports);
+}
+
+void TellDrawingState(ControlState& s, const Ports& ports) {
+    const bool busy = s.Drawing || s.PlaybackBusy;
+    const std::int32_t state = !busy ? 0 : s.Paused ? 2 : 1;
+    if (state == s.ToldDrawingState) return;
+    s.ToldDrawingState = state;
+    ports.events.DrawingStateChanged(state);
+}
+
+void TellProgress(ControlState& s, const Ports& ports, std::size_t done, std::size_t total, bool last) {
+    constexpr double kIntervalMs = 1000.0 / 30;
+    const double now = ports.clock.NowMs();
+    if (!last && now - s.ProgressToldMs < kIntervalMs) return;
+    s.ProgressToldMs = now;
+    const auto clamp = [](std::size_t n) { return static_cast<std::int32_t>(std::min<std::size_t>(n, INT32_MAX)); };
+    ports.events.DrawingProgress(clamp(done), clamp(total));
 }
 
 bool PathAnimation::Stopped(std::uint64_t path) const {
-    return s_.FlagExit || s_.PathGeneration != path;
+    return s_.FlagExit || s_.CancelRequested || s_.PathGeneration != path;
 }
 
 PathAnimation::Outcome PathAnimation::HoldWhilePaused(std::uint64_t path) {
@@ -55,11 +73,15 @@ bool PathAnimation::DrawPath() {
         s_.ControlError.clear();
         s_.Drawing = true;
         if (s_.MapStyle == 0) menus_.RefreshPlaybackCommands();
+        TellDrawingState(s_, ports_);
 
         clsInterpol line(s_, ports_.ui);
         bool result = false;
         const std::size_t count = std::min(s_.PointsX.size(), s_.PointsY.size());
         const double lastX = count > 0 ? s_.PointsX[count - 1] : 0, lastY = count > 0 ? s_.PointsY[count - 1] : 0;
+        // A playback counts the points of all its branches; a chart, its own.
+        const std::size_t total = s_.PlaybackBusy ? s_.ProgressTotal : count;
+        const std::size_t base = s_.PlaybackBusy ? s_.ProgressBase : 0;
         bool stopped = false;
         for (std::size_t i = 0; i + 1 < count; ++i) {
             ports_.ui.Yield();
@@ -92,6 +114,7 @@ bool PathAnimation::DrawPath() {
                 surface.Box(static_cast<float>(x1 - s_.PixelX), static_cast<float>(y1 - s_.PixelY),
                             static_cast<float>(x1 + s_.PixelX), static_cast<float>(y1 + s_.PixelY), kMarkerColor);
             }
+            TellProgress(s_, ports_, base + i + 2, total, false);
         }
         if (!stopped) {
             if (s_.ViewPoints && count > 0) {
@@ -101,15 +124,23 @@ bool PathAnimation::DrawPath() {
             }
             if (!s_.Title.empty()) PrintTitle(s_, ports_);
             result = true;
+            if (!s_.PlaybackBusy) TellProgress(s_, ports_, count, count, true);
             ports_.ui.Yield();
             ports_.events.FinishDrawing();
+        } else if (s_.CancelRequested && !s_.FlagExit) {
+            // Cancelled by the host: what is drawn stays, and the drawing is over.
+            result = true;
+            ports_.events.FinishDrawing();
         }
+        if (!s_.PlaybackBusy) s_.CancelRequested = false;
         Finish();
         return result || s_.FlagExit;
     } catch (const std::exception& e) {
         const Error* error = dynamic_cast<const Error*>(&e);
         s_.Drawing = false;
         s_.Paused = false;
+        if (!s_.PlaybackBusy) s_.CancelRequested = false;
+        TellDrawingState(s_, ports_);
         s_.ControlError = error ? error->description() : e.what();
         return false;
     }
@@ -165,6 +196,7 @@ void PathAnimation::Finish() {
     s_.Drawing = false;
     s_.Paused = false;
     if (s_.MapStyle == 0) menus_.RefreshPlaybackCommands();
+    TellDrawingState(s_, ports_);
     Surface& surface = ports_.surface;
     surface.setForeColor(s_.ForeColor);
     surface.setFillColor(s_.ForeColor);

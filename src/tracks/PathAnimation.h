@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace tesmo {
@@ -12,13 +13,18 @@ class Menus;
 // BaseStep surface units with a pause of Delay milliseconds before every step.
 // Stops a running drawing: clears the flags, asks it to stop and clears the surface.
 void AbortDrawing(ControlState& s, const Ports& ports, Menus& menus);
+// Tells the host the drawing state (idle, drawing, paused) when it changed since last told.
+void TellDrawingState(ControlState& s, const Ports& ports);
+// Tells the host how far the drawing is: at most about 30 times a second, and always when
+// `last`.
+void TellProgress(ControlState& s, const Ports& ports, std::size_t done, std::size_t total, bool last);
 
 class PathAnimation {
 public:
     PathAnimation(ControlState& state, const Ports& ports, Menus& menus) : s_(state), ports_(ports), menus_(menus) {}
 
     // True when the whole path was drawn or a stop request ended it; FinishDrawing is
-    // raised only for a path drawn to its end.
+    // raised for a path drawn to its end, and for one a host cancelled (left as drawn).
     bool DrawPath();
 
 private:

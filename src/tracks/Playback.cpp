@@ -28,13 +28,7 @@ bool Playback::ExecuteTrack(bool choose) {
     ResetFlagExit(s_);
     // Busy from the first load on, so that a request made during a load pauses too.
     if (s_.Drawing || s_.PlaybackBusy) {
-        if (!s_.Paused) {
-            menus_.SetExecCaption("Resume drawing in progress");
-            s_.Paused = true;
-        } else {
-            menus_.SetExecCaption("Abort drawing in progress");
-            s_.Paused = false;
-        }
+        SetPaused(!s_.Paused);
         return false;
     }
     if (choose) {
@@ -46,18 +40,26 @@ bool Playback::ExecuteTrack(bool choose) {
     }
     if (s_.TrackName.empty()) return false;
 
-    // A pause asked for between two branches must not outlive the playback.
+    // A pause asked for between two branches, or a host's cancel, must not outlive the
+    // playback.
     struct Busy {
         ControlState& s;
+        const Ports& ports;
         Menus& menus;
-        explicit Busy(ControlState& state, Menus& m) : s(state), menus(m) { s.PlaybackBusy = true; }
+        explicit Busy(ControlState& state, const Ports& p, Menus& m) : s(state), ports(p), menus(m) {
+            s.PlaybackBusy = true;
+            TellDrawingState(s, ports);
+        }
         ~Busy() {
             s.PlaybackBusy = false;
-            if (!s.Paused) return;
-            s.Paused = false;
-            if (s.MapStyle == 0) menus.RefreshPlaybackCommands();
+            s.CancelRequested = false;
+            if (s.Paused) {
+                s.Paused = false;
+                if (s.MapStyle == 0) menus.RefreshPlaybackCommands();
+            }
+            TellDrawingState(s, ports);
         }
-    } busy(s_, menus_);
+    } busy(s_, ports_, menus_);
     bool result = false;
     // The playback keeps its track when a request made meanwhile changes TrackName.
     const std::string name = s_.TrackName;
@@ -65,7 +67,9 @@ bool Playback::ExecuteTrack(bool choose) {
         s_.ReplayRequested = false;
         bool cancel = false;
         const int count = store_.CountBranches(name);
-        for (int branch = 1; branch <= count && !s_.ReplayRequested; ++branch) {
+        s_.ProgressTotal = store_.CountPoints(name);
+        s_.ProgressBase = 0;
+        for (int branch = 1; branch <= count && !s_.ReplayRequested && !s_.CancelRequested; ++branch) {
             if (!store_.LoadBranch(name, static_cast<std::int16_t>(branch))) continue;
             if (s_.ReplayRequested) break;
             const std::uint64_t loaded = s_.PathGeneration;
@@ -78,9 +82,22 @@ bool Playback::ExecuteTrack(bool choose) {
             s_.BranchCount = static_cast<std::int16_t>(count);
             s_.BranchIndex = static_cast<std::int16_t>(branch);
             result = path_.DrawPath();
+            s_.ProgressBase += s_.PointsX.size();
         }
-    } while (s_.ReplayRequested && !s_.FlagExit);
+    } while (s_.ReplayRequested && !s_.FlagExit && !s_.CancelRequested);
+    if (result && !s_.CancelRequested && !s_.FlagExit) TellProgress(s_, ports_, s_.ProgressTotal, s_.ProgressTotal, true);
     return result;
+}
+
+void Playback::SetPaused(bool paused) {
+    if (!(s_.Drawing || s_.PlaybackBusy) || paused == s_.Paused) return;
+    if (s_.MapStyle == 0) menus_.SetExecCaption(paused ? "Resume drawing in progress" : "Abort drawing in progress");
+    s_.Paused = paused;
+    TellDrawingState(s_, ports_);
+}
+
+void Playback::CancelDrawing() {
+    if (s_.Drawing || s_.PlaybackBusy) s_.CancelRequested = true;
 }
 
 void Playback::Replay() {

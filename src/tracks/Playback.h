@@ -26,6 +26,11 @@ public:
     bool ExecuteTrack(bool choose);
     // "Cancel drawing in progress", after the user confirms.
     void Cancel();
+    // Pauses or resumes the drawing or playback under way (nothing when none runs).
+    void SetPaused(bool paused);
+    // A host's cancel: the drawing or playback under way ends at its next step, what it
+    // drew stays, and FinishDrawing is raised.
+    void CancelDrawing();
     // Starts the running playback again from its first branch once the branch being drawn
     // has stopped (nothing when no playback runs).
     void Replay();

@@ -107,6 +107,7 @@ void TrackCreation::Commit() {
                                   std::to_string(s_.NewBranch) + "\u00B0 Branch) has been stored in DB.",
                               msgbox::Information, "");
         s_.TrackName = s_.NewTrackName;
+        ports_.events.TracksChanged();
     }
     Disarm();
 }
@@ -126,6 +127,7 @@ bool TrackCreation::SettleOpenTrack(const std::string& next) {
         return false;
     }
     s_.TrackOpen = false;
+    if (answer == msgbox::Yes) ports_.events.TracksChanged();
     return true;
 }
 
@@ -139,6 +141,77 @@ void TrackCreation::DropOpenTrack() {
         s_.TrackOpen = false;
     }
     s_.ByStep = s_.ByPoints = false;
+}
+
+bool TrackCreation::UndoLastPoint() {
+    if (!s_.ByStep && !s_.ByPoints) return false;
+    if (!s_.TrackOpen || !TransactionKept()) return true;
+    try {
+        std::vector<TrackStore::Row> rows = store_.BranchRows(s_.NewTrackName, s_.NewBranch);
+        if (rows.empty()) return true;
+        store_.DeleteRow(s_.NewTrackName, s_.NewBranch, rows.back().ordinal);
+        s_.LastOrdinal = rows.back().ordinal - 1;
+        rows.pop_back();
+        // No point left: nothing open, the mode still armed.
+        if (rows.empty()) {
+            store_.RollbackTrans();
+            s_.TrackOpen = false;
+        }
+        RedrawOpenTrack(rows);
+    } catch (const Error& e) {
+        ports_.prompts.MsgBox(e.description(), msgbox::Critical, "");
+    }
+    return true;
+}
+
+void TrackCreation::RedrawOpenTrack(const std::vector<TrackStore::Row>& rows) {
+    Surface& surface = ports_.surface;
+    surface.Cls();
+    const auto marker = [&](const TrackStore::Row& r, std::int32_t color) {
+        surface.Box(r.x - kMarkerHalf, r.y - kMarkerHalf, r.x + kMarkerHalf, r.y + kMarkerHalf, color);
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (s_.ByPoints)
+            marker(rows[i], kPointsMarker);
+        else if (i > 0)
+            surface.Line(rows[i - 1].x, rows[i - 1].y, rows[i].x, rows[i].y, s_.TrackColor);
+    }
+    // By step, the marker of a release at the point now last.
+    if (s_.ByStep && !rows.empty()) {
+        surface.setDrawWidth(1);
+        marker(rows.back(), kStepMarker);
+    }
+    // By step, the line goes on from the point now last.
+    if (!rows.empty()) {
+        s_.LastX = rows.back().x;
+        s_.LastY = rows.back().y;
+    }
+}
+
+bool TrackCreation::Discard(bool ask) {
+    if (!s_.ByStep && !s_.ByPoints) return false;
+    if (ask) {
+        std::size_t points = 0;
+        try {
+            if (s_.TrackOpen) points = store_.BranchRows(s_.NewTrackName, s_.NewBranch).size();
+        } catch (const Error&) {
+            // Counted as none: the question is still asked.
+        }
+        if (ports_.prompts.MsgBox("Discard the new Track  ''" + s_.NewTrackName + "''  and its " +
+                                      std::to_string(points) + " points ?",
+                                  msgbox::Question | msgbox::YesNo, "") != msgbox::Yes)
+            return true;
+    }
+    if (s_.TrackOpen) {
+        try {
+            store_.RollbackTrans();
+        } catch (const Error&) {
+            // The engine has dropped the transaction already.
+        }
+        s_.TrackOpen = false;
+    }
+    Disarm();
+    return true;
 }
 
 void TrackCreation::Disarm() {

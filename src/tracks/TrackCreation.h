@@ -1,13 +1,15 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "tracks/TrackStore.h"
 
 namespace tesmo {
 
 struct ControlState;
 struct Ports;
 class Menus;
-class TrackStore;
 
 enum class CreationMode { ByStep, ByPoints };
 
@@ -40,6 +42,13 @@ public:
     bool SettleOpenTrack(const std::string& next);
     // Drops a track still open without asking, and disarms: the control is going away.
     void DropOpenTrack();
+    // Takes the last point of the open track back: its row goes, and the map shows the
+    // picture with the track as it now stands. With no point left the track stays armed.
+    // False when no new track is armed.
+    bool UndoLastPoint();
+    // Rolls the new track back and disarms, as declining it does; when `ask`, only once the
+    // user says Yes. False when no new track is armed.
+    bool Discard(bool ask);
     // Nothing armed any more; the commands are those of no creation.
     void Disarm();
 
@@ -70,6 +79,8 @@ private:
     bool TransactionKept();
     // The next ordinal; Overflow (6) past the last one a Long holds.
     void AdvanceOrdinal();
+    // The open track drawn anew over the picture, as its mode draws it.
+    void RedrawOpenTrack(const std::vector<TrackStore::Row>& rows);
 
     ControlState& s_;
     const Ports& ports_;

@@ -45,7 +45,10 @@ void TrackList::Remove() {
     if (s_.TrackName.empty()) return;
     const int answer = ports_.prompts.MsgBox("Are you sure to delete the Track  ''" + s_.TrackName + "'' ?",
                                              msgbox::Question | msgbox::YesNo | msgbox::DefaultButton2, "Delete Track");
-    if (answer == msgbox::Yes && store_.DeleteTrack()) s_.TrackName.clear();
+    if (answer == msgbox::Yes && store_.DeleteTrack()) {
+        s_.TrackName.clear();
+        ports_.events.TracksChanged();
+    }
 }
 
 }  // namespace tesmo

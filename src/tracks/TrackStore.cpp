@@ -78,6 +78,7 @@ std::string TrackStore::Open() {
     }
     if (failure.empty()) {
         if (std::exchange(s_.DbFailed, false) && s_.MapStyle == 0) menus_.EnableTrackCommands();
+        ports_.events.TracksChanged();
         return failure;
     }
     s_.DbFailed = true;
@@ -167,6 +168,33 @@ bool TrackStore::LoadBranch(const std::string& name, std::int16_t n) {
         if (s_.MapStyle == 1) s_.ControlError += std::string{kCR, kCR} + "To execute a track drawing set 'MapStyle' = 0";
         return false;
     }
+}
+
+std::size_t TrackStore::CountPoints(const std::string& name) {
+    try {
+        auto rows = connection().OpenRecordSet("SELECT COUNT(*) AS n FROM TESMO WHERE tratto=" + Quoted(name));
+        const double n = rows->AtEnd() ? 0 : rows->Field("n").toDouble();
+        rows->Close();
+        return n > 0 ? static_cast<std::size_t>(n) : 0;
+    } catch (const Error&) {
+        return 0;
+    }
+}
+
+std::vector<TrackStore::Row> TrackStore::BranchRows(const std::string& name, std::int16_t branch) {
+    auto rows = connection().OpenRecordSet("SELECT ordinale,X,Y FROM TESMO WHERE tratto=" + Quoted(name) +
+                                           " and CAST(ramo AS INTEGER)=" + std::to_string(branch) + kByOrdinal);
+    std::vector<Row> result;
+    for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext())
+        result.push_back({ToInt32(rows->Field("ordinale").toDouble()), RoundToSingle(rows->Field("X").toDouble()),
+                          RoundToSingle(rows->Field("Y").toDouble())});
+    rows->Close();
+    return result;
+}
+
+void TrackStore::DeleteRow(const std::string& name, std::int16_t branch, std::int32_t ordinal) {
+    connection().Execute("DELETE FROM TESMO WHERE tratto=" + Quoted(name) + " and CAST(ramo AS INTEGER)=" +
+                         std::to_string(branch) + " and CAST(ordinale AS INTEGER)=" + std::to_string(ordinal));
 }
 
 TrackStore::NextBranch TrackStore::FindNextBranch(const std::string& name) {

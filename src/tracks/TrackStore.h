@@ -44,6 +44,18 @@ public:
     std::int16_t CountBranches(const std::string& name);
     // Loads branch n of a track into PointsX / PointsY; false with ControlError on failure.
     bool LoadBranch(const std::string& name, std::int16_t n);
+    // The points of a track over all its branches; 0 on failure.
+    std::size_t CountPoints(const std::string& name);
+
+    // A row of a branch: its ordinal and coordinates.
+    struct Row {
+        std::int32_t ordinal;
+        float x, y;
+    };
+    // The rows of one branch in ordinal order. Throws.
+    std::vector<Row> BranchRows(const std::string& name, std::int16_t branch);
+    // Deletes one row of a branch. Throws.
+    void DeleteRow(const std::string& name, std::int16_t branch, std::int32_t ordinal);
 
     struct NextBranch {
         std::int16_t branch = 1;

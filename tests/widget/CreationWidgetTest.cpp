@@ -7,9 +7,11 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <functional>
@@ -101,6 +103,69 @@ TEST(CreationWidget, FiveClickedPointsKeptOnCommitAndDroppedOnDecline) {
     }
     EXPECT_EQ(w.rows("Declined"), 0);
     EXPECT_EQ(w.rows("Kept"), 5);
+}
+
+// Taking points back and discarding the new track, by key and by call; what is committed
+// afterwards, read back through a second connection.
+TEST(CreationWidget, UndoAndDiscardWhileCreating) {
+    const auto key = [](Qt::Key k, Qt::KeyboardModifiers m = {}) {
+        return [k, m](Window& w) { QTest::keyClick(w.control->surface(), k, m); };
+    };
+    const struct {
+        const char* name;
+        bool byStep;
+        int points;  // clicked by points; by step, the moves of one drag (and its release)
+        std::function<void(Window&)> act;
+        std::deque<QString> answers;
+        int committed;  // -1: nothing armed to commit any more
+        QString asked;
+    } cases[] = {
+        {"Backspace by points", false, 3, key(Qt::Key_Backspace), {}, 2, ""},
+        {"Ctrl+Z by step", true, 3, key(Qt::Key_Z, Qt::ControlModifier), {}, 3, ""},
+        {"every point taken back: still armed",
+         false,
+         1,
+         [](Window& w) {
+             EXPECT_TRUE(w.control->undoLastPoint());
+             EXPECT_TRUE(w.control->undoLastPoint());
+             QTest::mouseClick(w.control->surface(), Qt::LeftButton, {}, QPoint(70, 70));
+         },
+         {},
+         1,
+         ""},
+        {"Esc, Yes", false, 2, key(Qt::Key_Escape), {"Yes"}, -1, "Discard the new Track  ''Walk''  and its 2 points ?"},
+        {"Esc, No", true, 2, key(Qt::Key_Escape), {"No"}, 3, "Discard the new Track  ''Walk''  and its 3 points ?"},
+        {"discardNewTrack()", false, 2, [](Window& w) { EXPECT_TRUE(w.control->discardNewTrack()); }, {}, -1, ""},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        QSignalSpy tracks(w.control, &TesmoWidget::tracksChanged);
+        {
+            Answers arm({"Yes", "Walk"});
+            w.control->systemCommand(c.byStep ? 1107 : 1108);
+        }
+        QWidget* surface = w.control->surface();
+        if (c.byStep) {
+            QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(10, 10));
+            for (int i = 1; i <= c.points; ++i) {
+                const QPointF at(10 + 20 * i, 10 + 15 * i);
+                QMouseEvent move(QEvent::MouseMove, at, surface->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
+                QApplication::sendEvent(surface, &move);
+            }
+            QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(10 + 20 * c.points, 10 + 15 * c.points));
+        } else {
+            for (int i = 1; i <= c.points; ++i) QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(20 * i, 40));
+        }
+        {
+            Answers answers(c.answers);
+            c.act(w);
+            EXPECT_EQ(answers.texts.value(0), c.asked) << c.name;
+        }
+        OnShown<QMessageBox> stored([](QMessageBox* box) { box->accept(); });
+        w.control->systemCommand(1109);
+        EXPECT_EQ(w.rows("Walk"), std::max(c.committed, 0)) << c.name;
+        EXPECT_EQ(tracks.count(), c.committed > 0 ? 1 : 0) << c.name;
+    }
 }
 
 TEST(CreationWidget, TheEventsCarryTheButtonsAndKeys) {

@@ -50,7 +50,8 @@ TEST(DesignerForm, AFormGivesARunningControlWithItsSettingsAndTheControlsCorrect
         plain.control().setLeftScale(1000000);
         EXPECT_EQ(c.LeftScale(), plain.control().LeftScale()) << "corrected as the setter corrects it";
         EXPECT_LT(c.LeftScale(), 1000000);
-        EXPECT_EQ(c.BorderStyle(), enBorderStyle::None) << "a value the control refuses leaves the setting as it was";
+        EXPECT_EQ(c.BorderStyle(), enBorderStyle::FixedSingle) << "an enum by name";
+        EXPECT_EQ(c.TitleColor(), 200 | 20 << 8 | 40 << 16) << "a colour as Designer writes it";
     }
 }
 

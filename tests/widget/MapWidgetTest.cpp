@@ -6,9 +6,11 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -120,6 +122,70 @@ TEST(MapWidget, TheTrackListChoosesWithOkOrADoubleClick) {
     });
     QTest::mouseClick(w.surface(), Qt::LeftButton, {}, at.toPoint());
     EXPECT_EQ(opened, 0);
+}
+
+// A host steers a drawing without FlagExit, and follows its progress and state.
+TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
+    using State = TesmoWidget::DrawingState;
+    const struct {
+        const char* name;
+        bool chart;
+        std::function<void(TesmoWidget&)> onFirstProgress;
+        QList<State> states;
+        int finished;
+        bool toTheEnd;
+    } cases[] = {
+        {"a playback to its end", false, nullptr, {State::Drawing, State::Idle}, 3, true},
+        {"a playback cancelled", false, [](TesmoWidget& w) { w.cancelDrawing(); }, {State::Drawing, State::Idle}, 1,
+         false},
+        {"a chart paused and resumed", true,
+         [](TesmoWidget& w) {
+             w.setPaused(true);
+             QTimer::singleShot(30, &w, [&w] {
+                 EXPECT_TRUE(w.isPaused());
+                 w.setPaused(false);
+             });
+         },
+         {State::Drawing, State::Paused, State::Drawing, State::Idle}, 1, true},
+        {"a chart cancelled", true, [](TesmoWidget& w) { w.cancelDrawing(); }, {State::Drawing, State::Idle}, 1, false},
+    };
+    for (const auto& c : cases) {
+        TrackFolder folder;
+        TesmoWidget w;
+        w.show();
+        ucTesmo& control = w.control();
+        control.setDelay(1);
+        control.setBaseStep(c.chart ? 40 : 300);
+        control.setTrackColor(0x00C000);
+        QSignalSpy states(&w, &TesmoWidget::drawingStateChanged);
+        QSignalSpy finished(&w, &TesmoWidget::FinishDrawing);
+        QList<std::pair<int, int>> progress;
+        QObject::connect(&w, &TesmoWidget::drawingProgress, [&](int done, int total) {
+            if (progress.isEmpty() && c.onFirstProgress) c.onFirstProgress(w);
+            progress << std::pair{done, total};
+        });
+        int points = 6;  // the track's, over its three branches
+        if (c.chart) {
+            control.setMapStyle(enMapStyle::ScaleSystem);
+            points = 11;
+            for (int x = 0; x <= 100; x += 10) control.Point_Add(x, x % 20 == 0 ? 20 : 80);
+            control.Draw();
+        } else {
+            control.DrawTrack("Coast");
+        }
+        QList<State> seen;
+        for (const QList<QVariant>& args : states) seen << args.at(0).value<State>();
+        EXPECT_EQ(seen, c.states) << c.name;
+        EXPECT_EQ(finished.count(), c.finished) << c.name;
+        ASSERT_FALSE(progress.isEmpty()) << c.name;
+        EXPECT_EQ(progress.last().second, points) << c.name;
+        EXPECT_EQ(progress.last().first == points, c.toTheEnd) << c.name;
+        EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end())) << c.name;
+        EXPECT_EQ(w.drawingState(), State::Idle) << c.name;
+        QApplication::processEvents();
+        EXPECT_GT(CountColor(w.surface()->grab().toImage(), c.chart ? QColor(255, 0, 0) : QColor(0, 0xC0, 0)), 0)
+            << c.name << ": what was drawn stays";
+    }
 }
 
 TEST(MapWidget, DeletedDuringAPlayback) {

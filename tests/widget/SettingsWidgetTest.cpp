@@ -6,6 +6,9 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QMetaProperty>
+#include <QPalette>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
@@ -117,8 +120,8 @@ TEST(SettingsWidget, AChartSetUpBeforeItIsShownNeedsNoDatabase) {
             settings.setValue("MapStyle", mode);
             w.readProperties(settings);
         },
-        [](TesmoWidget& w, int mode) { w.setMapStyle(mode); },
-        [](TesmoWidget& w, int mode) { w.setProperty("MapStyle", mode); },
+        [](TesmoWidget& w, int mode) { w.setMapStyle(static_cast<TesmoWidget::MapStyles>(mode)); },
+        [](TesmoWidget& w, int mode) { w.setProperty("MapStyle", mode == 1 ? "ScaleSystem" : "Map"); },
     };
     for (std::size_t way = 0; way < std::size(ways); ++way) {
         for (const int mode : {1, 0}) {
@@ -157,9 +160,18 @@ TEST(SettingsWidget, EverySettingIsAQtProperty) {
     }
     int notified = 0;
     QObject::connect(&w, &TesmoWidget::settingsChanged, [&] { ++notified; });
-    EXPECT_TRUE(w.setProperty("TrackColor", 0x00AA00));
-    EXPECT_EQ(w.control().TrackColor(), 0x00AA00);
+    EXPECT_TRUE(w.setProperty("TrackColor", QColor(0, 0xAA, 0x10)));
+    EXPECT_EQ(w.control().TrackColor(), 0x10AA00) << "red in the low byte";
     EXPECT_EQ(notified, 1);
+    // Typed for generic tools: colours as colours (a system colour as it shows now), the
+    // styles as enums by name.
+    w.control().setBackColor(static_cast<std::int32_t>(0x80000005u));  // the colour of window backgrounds
+    EXPECT_EQ(w.property("BackColor").value<QColor>(), QGuiApplication::palette().color(QPalette::Base));
+    const QMetaProperty style = w.metaObject()->property(w.metaObject()->indexOfProperty("BorderStyle"));
+    EXPECT_TRUE(style.isEnumType());
+    EXPECT_STREQ(style.enumerator().valueToKey(1), "FixedSingle");
+    EXPECT_TRUE(w.setProperty("BorderStyle", "FixedSingle"));
+    EXPECT_EQ(w.control().BorderStyle(), enBorderStyle::FixedSingle);
     w.setProperty("Width", -5);
     EXPECT_EQ(w.property("Width").toInt(), 9600) << "a refused value leaves it as it was";
     EXPECT_FALSE(w.setProperty("ControlError", "x")) << "read only";

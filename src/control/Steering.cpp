@@ -1,0 +1,34 @@
+#include "control/Steering.h"
+
+#include "control/ControlImpl.h"
+
+namespace tesmo {
+
+void Steering::CancelDrawing() {
+    c_.d->playback.CancelDrawing();
+}
+
+void Steering::SetPaused(bool paused) {
+    c_.d->playback.SetPaused(paused);
+}
+
+bool Steering::IsPaused() const {
+    return DrawingState() == 2;
+}
+
+std::int32_t Steering::DrawingState() const {
+    const ControlState& s = c_.d->s;
+    return !(s.Drawing || s.PlaybackBusy) ? 0 : s.Paused ? 2 : 1;
+}
+
+bool Steering::UndoLastPoint() {
+    if (!c_.d->RunTime() || c_.d->s.Drawing) return false;
+    return c_.d->creation.UndoLastPoint();
+}
+
+bool Steering::DiscardNewTrack(bool ask) {
+    if (!c_.d->RunTime() || (ask && (c_.d->s.Drawing || c_.d->s.PlaybackBusy))) return false;
+    return c_.d->creation.Discard(ask);
+}
+
+}  // namespace tesmo
