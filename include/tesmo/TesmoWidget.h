@@ -7,6 +7,7 @@
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <type_traits>
 
 #include "tesmo/Picture.h"
 #include "tesmo/ucTesmo.h"
@@ -71,10 +72,11 @@ class TesmoWidget : public QWidget {
 
 public:
     // MapStyle and BorderStyle by name, as Designer and other generic tools show them; the
-    // values are the control's own.
-    enum class MapStyles { Map = 0, ScaleSystem = 1 };
+    // values are the control's own (BorderStyle None is NoBorder here: X11 headers define a
+    // macro None).
+    enum MapStyles { Map = 0, ScaleSystem = 1 };
     Q_ENUM(MapStyles)
-    enum class BorderStyles { None = 0, FixedSingle = 1 };
+    enum BorderStyles { NoBorder = 0, FixedSingle = 1 };
     Q_ENUM(BorderStyles)
 
     explicit TesmoWidget(QWidget* parent = nullptr);
@@ -187,12 +189,26 @@ public:
     void setUnitX(int value);
     void setUnitY(int value);
     void setMapStyle(MapStyles value);
+    // The colours take a QColor; a whole number (a colour as the control keeps it, or as an
+    // older form saved it) is refused at compile time rather than read as RGB.
     void setBackColor(const QColor& value);
     void setForeColor(const QColor& value);
     void setGridColor(const QColor& value);
     void setTitleColor(const QColor& value);
     void setTextColor(const QColor& value);
     void setTrackColor(const QColor& value);
+    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
+    void setBackColor(Number) = delete;
+    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
+    void setForeColor(Number) = delete;
+    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
+    void setGridColor(Number) = delete;
+    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
+    void setTitleColor(Number) = delete;
+    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
+    void setTextColor(Number) = delete;
+    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
+    void setTrackColor(Number) = delete;
     void setMouseScan(bool value);
 
     QSize sizeHint() const override;

@@ -60,6 +60,7 @@ void ucTesmo::EditScaleSetting(std::int16_t Modal, const std::string& Title) {
     dialog.DrawEnabled = redraw;
     dialog.Load();
     if (!Title.empty()) dialog.Caption = "Coordinate System settings: " + Title;
+    d->menus.FollowWindowTopmost();
     if (Modal != 0) {
         if (s.Topmost) d->menus.ToggleTopmost(s.ParentWindow);
         ports.dialogs.ShowSettings(dialog, true, false);

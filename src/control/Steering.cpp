@@ -22,7 +22,7 @@ std::int32_t Steering::DrawingState() const {
 }
 
 bool Steering::UndoLastPoint() {
-    if (!c_.d->RunTime() || c_.d->s.Drawing) return false;
+    if (!c_.d->RunTime() || c_.d->s.Drawing || c_.d->s.PlaybackBusy) return false;
     return c_.d->creation.UndoLastPoint();
 }
 

@@ -93,12 +93,15 @@ struct ControlState {
     bool PlaybackBusy = false;
     // The running playback is to start again from its first branch (over a new picture).
     bool ReplayRequested = false;
-    // A host asked the drawing or playback under way to end where it is.
+    // A host asked the drawing or playback under way to end where it is; the playback's
+    // branch then ended so.
     bool CancelRequested = false;
+    bool PlaybackCancelled = false;
     // The drawing's progress as last told to the host: points reached before the path being
     // drawn (earlier branches of a playback), all the points (0: the path's own), and when.
     std::size_t ProgressBase = 0;
     std::size_t ProgressTotal = 0;
+    std::size_t ProgressReached = 0;
     double ProgressToldMs = -1e300;
     // The drawing state last told to the host: 0 idle, 1 drawing, 2 paused.
     std::int32_t ToldDrawingState = 0;

@@ -47,6 +47,7 @@ std::int64_t Menus::FindParentWindow() {
 void Menus::SetUpMenus() {
     if (!s_.EnableMenu) return;
     s_.ParentWindow = FindParentWindow();
+    FollowWindowTopmost();
     auto& registry = WindowRegistry();
     if (!registry) registry = std::make_shared<clsControls>();
     registry->Add(windows_.SurfaceWindow(), s_.ParentWindow, windows_);
@@ -57,6 +58,8 @@ void Menus::SetUpMenus() {
         RebuildSystemMenu(s_.ParentWindow, 0);
         RefreshPlaybackCommands();
         if (s_.DbFailed) DisableTrackCommands();
+        // A creation armed before goes on: the commands show it.
+        if (s_.ByStep || s_.ByPoints) ShowCreation(true);
     }
     if (s_.Topmost) {
         at(Command::Topmost1).checked = at(Command::Topmost2).checked = true;
@@ -110,8 +113,8 @@ void Menus::ShowCreation(bool creating) {
 }
 
 void Menus::FollowWindowTopmost() {
-    if (s_.ParentWindow == 0 || !WindowRegistry() || !WindowRegistry()->Item(KeyOf(s_.ParentWindow))) return;
-    s_.Topmost = windows_.IsMenuItemChecked(s_.ParentWindow, kTopmostId);
+    if (s_.ParentWindow == 0) return;
+    s_.Topmost = windows_.IsTopmostWindow(s_.ParentWindow);
     at(Command::Topmost1).checked = at(Command::Topmost2).checked = s_.Topmost;
 }
 
@@ -142,6 +145,7 @@ void Menus::Enable(Command command, bool enabled) {
 }
 
 void Menus::MirrorStates(std::int64_t parent, std::int32_t mode) {
+    FollowWindowTopmost();
     for (const SystemItem& item : SystemItems(mode)) {
         if (item.command == Command::About) continue;
         windows_.EnableMenuItem(parent, item.id, State(item.command).enabled);
@@ -203,14 +207,16 @@ void Menus::ToggleTopmost(std::int64_t window) {
     FollowWindowTopmost();
     s_.Topmost = !s_.Topmost;
     at(Command::Topmost1).checked = at(Command::Topmost2).checked = s_.Topmost;
-    // The mark is the window's, whichever of its controls owns its menu.
+    // The band and the mark are the window's, whichever of its controls owns its menu.
     windows_.CheckMenuItem(s_.ParentWindow, kTopmostId, s_.Topmost);
+    windows_.SetTopmostWindow(s_.ParentWindow, s_.Topmost);
     const auto registry = WindowRegistry();
     if (!registry) return;
     // Each window takes the band its own check mark says: first out, then in.
     for (const bool topmost : {false, true})
         for (const tyControl* record : registry->Records())
-            if (windows_.IsMenuItemChecked(record->Parent_hwnd, kTopmostId) == topmost)
+            if (record->Parent_hwnd != s_.ParentWindow &&
+                windows_.IsMenuItemChecked(record->Parent_hwnd, kTopmostId) == topmost)
                 windows_.SetTopmostWindow(record->Parent_hwnd, topmost);
 }
 

@@ -67,6 +67,9 @@ public:
     void ToggleTopmost(std::int64_t window);
     // At shutdown: the hooks and records of this control go, the registry with the last.
     void ReleaseParent();
+    // "Always on top" as the control's window is now: any of its controls may have put it
+    // in the band or taken it out.
+    void FollowWindowTopmost();
 
 private:
     CommandState& at(Command command) { return commands_[static_cast<std::size_t>(command)]; }
@@ -83,9 +86,6 @@ private:
     // giving them back their
     // own menus when asked.
     void LeaveWindowsBut(std::optional<std::int64_t> kept, bool resetMenus);
-    // "Always on top" as the check mark of the control's window says, which any of the
-    // window's controls may have set.
-    void FollowWindowTopmost();
 
     ControlState& s_;
     WindowSystem& windows_;

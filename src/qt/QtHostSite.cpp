@@ -93,7 +93,7 @@ bool QtHostSite::LaidOut() const {
 void QtHostSite::setBackColor(std::int32_t color) {
     if (!widget_) return;
     QPalette palette = widget_->palette();
-    palette.setColor(QPalette::Window, ToQColor(color));
+    palette.setColor(QPalette::Window, ShownColor(color));
     widget_->setPalette(palette);
     widget_->setAutoFillBackground(true);
 }

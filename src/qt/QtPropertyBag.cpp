@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <charconv>
 #include <cmath>
 
@@ -43,10 +44,37 @@ bool BoolOf(const QVariant& stored, const std::string& name) {
     Unreadable(name);
 }
 
-// An INI file reads an unquoted text with commas as a list of texts, each as it was
-// written (the blanks after a comma with the next one): joined back as written.
-QString TextOf(const QVariant& stored) {
-    return stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(',') : stored.toString();
+// The value of `key` as its line in the settings' INI file holds it, or a null text when
+// the line is not a plain one (quoted, escaped) or cannot be found.
+QString RawIniValue(const QSettings& settings, const QString& key) {
+    if (settings.format() != QSettings::IniFormat) return {};
+    QFile file(settings.fileName());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    const QString path = settings.group().isEmpty() ? key : settings.group() + '/' + key;
+    const qsizetype slash = path.indexOf('/');
+    const QString section = slash < 0 ? QStringLiteral("General") : path.left(slash);
+    const QString name = slash < 0 ? path : path.mid(slash + 1);
+    QString current;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith('[') && line.endsWith(']')) {
+            current = line.mid(1, line.size() - 2);
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (current != section || equals < 0 || line.left(equals).trimmed() != name) continue;
+        const QString value = line.mid(equals + 1).trimmed();
+        return value.contains('"') || value.contains('\\') ? QString() : value;
+    }
+    return {};
+}
+
+// An INI file reads an unquoted text with commas as a list of texts, and drops the blanks
+// around the commas: the text is taken from the file's line as it was written.
+QString TextOf(const QVariant& stored, const QSettings& settings, const QString& key) {
+    if (stored.typeId() != QMetaType::QStringList) return stored.toString();
+    const QString raw = RawIniValue(settings, key);
+    return raw.isNull() ? stored.toStringList().join(',') : raw;
 }
 
 // Equal as the store compares with a default: of numbers, only the number matters.
@@ -79,7 +107,7 @@ Variant QtPropertyBag::ReadProperty(const std::string& name, const Variant& defa
         case VarType::Double:
         case VarType::Date: return Variant(NumberOf(stored, name));
         case VarType::String:
-        case VarType::Empty: return Variant(TextOf(stored).toStdString());
+        case VarType::Empty: return Variant(TextOf(stored, settings_, Key(name)).toStdString());
     }
     return defaultValue;
 }

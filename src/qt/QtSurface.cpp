@@ -120,7 +120,7 @@ void QtSurface::endPainting() {
 
 void QtSurface::setPen(std::int32_t color) {
     if (color == penColor_ && drawWidth_ == penWidth_) return;
-    QPen pen(ToQColor(color));
+    QPen pen(ShownColor(color));
     pen.setWidth(std::max<int>(0, drawWidth_));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -159,7 +159,7 @@ void QtSurface::markDirty(QPointF a, QPointF b, double margin) {
 
 void QtSurface::repaintBackground(QImage& image) const {
     if (image.isNull()) return;
-    image.fill(ToQColor(backColor_));
+    image.fill(ShownColor(backColor_));
     if (const QImage* picture = QtPicture::ImageOf(picture_)) {
         QPainter p(&image);
         p.drawImage(0, 0, *picture);
@@ -215,7 +215,7 @@ void QtSurface::Box(float x1, float y1, float x2, float y2, std::int32_t color) 
     if (!box.isValid() || !bounds.intersects(box)) return;
     const QRectF clipped = box.intersected(bounds);
     QPainter& p = painter();
-    QPen pen(ToQColor(color));
+    QPen pen(ShownColor(color));
     pen.setWidth(std::max<int>(0, drawWidth_));
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
@@ -231,7 +231,7 @@ void QtSurface::Print(const std::string& text, bool endLine) {
         drawPending();
         QPainter& p = painter();
         p.setFont(font_);
-        p.setPen(ToQColor(foreColor_));
+        p.setPen(ShownColor(foreColor_));
         penColor_ = -1;
         const QPointF origin = toPixels(currentX_, currentY_);
         p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), shown);

@@ -114,4 +114,9 @@ void QtWindowSystem::SetTopmostWindow(std::int64_t window, bool topmost) {
     if (QWindow* handle = widget->windowHandle()) handle->setFlag(Qt::WindowStaysOnTopHint, topmost);
 }
 
+bool QtWindowSystem::IsTopmostWindow(std::int64_t window) {
+    const QWidget* widget = WindowOf(window);
+    return widget && widget->isWindow() && (widget->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
 }  // namespace tesmo

@@ -32,6 +32,7 @@ public:
     std::int64_t InstallHook(std::int64_t window) override;
     void RemoveHook(std::int64_t window, std::int64_t previous) override;
     void SetTopmostWindow(std::int64_t window, bool topmost) override;
+    bool IsTopmostWindow(std::int64_t window) override;
 
 private:
     QPointer<QWidget> control_;

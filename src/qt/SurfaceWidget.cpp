@@ -1,5 +1,6 @@
 #include "qt/SurfaceWidget.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -61,7 +62,10 @@ void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
     // (a box a host opened on the press took it).
     doubleClicked_ = false;
     pressed_ = true;
+    const QPointer<SurfaceWidget> alive(this);
     pointer(Pointer::Down, ButtonCode(event->button()), *event);
+    // A box the host opened on the press took its release.
+    if (alive && !(QGuiApplication::mouseButtons() & event->button())) pressed_ = false;
 }
 
 void SurfaceWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -24,6 +24,12 @@ void Apply(Set&& set) {
     }
 }
 
+// A colour that is no colour (QColor()) is refused as the control refuses a bad value.
+template <typename Set>
+void ApplyColor(const QColor& value, Set&& set) {
+    if (value.isValid()) Apply([&] { set(FromQColor(value)); });
+}
+
 QVariant ToQVariant(const Variant& value) {
     switch (value.type()) {
         case VarType::Empty: return {};
@@ -172,22 +178,22 @@ void TesmoWidget::setMapStyle(MapStyles value) {
 }
 
 QColor TesmoWidget::getBackColor() const { return ShownColor(Control().BackColor()); }
-void TesmoWidget::setBackColor(const QColor& value) { Apply([&] { Control().setBackColor(FromQColor(value)); }); }
+void TesmoWidget::setBackColor(const QColor& value) { ApplyColor(value, [&](std::int32_t c) { Control().setBackColor(c); }); }
 
 QColor TesmoWidget::getForeColor() const { return ShownColor(Control().ForeColor()); }
-void TesmoWidget::setForeColor(const QColor& value) { Apply([&] { Control().setForeColor(FromQColor(value)); }); }
+void TesmoWidget::setForeColor(const QColor& value) { ApplyColor(value, [&](std::int32_t c) { Control().setForeColor(c); }); }
 
 QColor TesmoWidget::getGridColor() const { return ShownColor(Control().GridColor()); }
-void TesmoWidget::setGridColor(const QColor& value) { Apply([&] { Control().setGridColor(FromQColor(value)); }); }
+void TesmoWidget::setGridColor(const QColor& value) { ApplyColor(value, [&](std::int32_t c) { Control().setGridColor(c); }); }
 
 QColor TesmoWidget::getTitleColor() const { return ShownColor(Control().TitleColor()); }
-void TesmoWidget::setTitleColor(const QColor& value) { Apply([&] { Control().setTitleColor(FromQColor(value)); }); }
+void TesmoWidget::setTitleColor(const QColor& value) { ApplyColor(value, [&](std::int32_t c) { Control().setTitleColor(c); }); }
 
 QColor TesmoWidget::getTextColor() const { return ShownColor(Control().TextColor()); }
-void TesmoWidget::setTextColor(const QColor& value) { Apply([&] { Control().setTextColor(FromQColor(value)); }); }
+void TesmoWidget::setTextColor(const QColor& value) { ApplyColor(value, [&](std::int32_t c) { Control().setTextColor(c); }); }
 
 QColor TesmoWidget::getTrackColor() const { return ShownColor(Control().TrackColor()); }
-void TesmoWidget::setTrackColor(const QColor& value) { Apply([&] { Control().setTrackColor(FromQColor(value)); }); }
+void TesmoWidget::setTrackColor(const QColor& value) { ApplyColor(value, [&](std::int32_t c) { Control().setTrackColor(c); }); }
 
 QVariant TesmoWidget::getMouseValueX() const { return ToQVariant(Control().MouseValueX()); }
 

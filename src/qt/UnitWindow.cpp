@@ -263,7 +263,7 @@ void UnitWindow::showState() {
     swatches_[0]->setText(QString::fromStdString(dialog_.GridCaption()));
     for (std::size_t i = 0; i < swatches_.size(); ++i) {
         QPalette palette = swatches_[i]->palette();
-        palette.setColor(QPalette::Window, ToQColor(dialog_.swatches[i]));
+        palette.setColor(QPalette::Window, ShownColor(dialog_.swatches[i]));
         palette.setColor(QPalette::WindowText, frmUnit::IsDarkColor(dialog_.swatches[i]) ? Qt::white : Qt::black);
         swatches_[i]->setPalette(palette);
     }

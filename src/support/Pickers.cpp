@@ -39,15 +39,15 @@ bool Matches(const std::string& name, const std::string& pattern) {
     };
     std::size_t n = 0, p = 0, star = std::string::npos, resume = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && pattern[p] == '?') {
+        if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            resume = n;
+        } else if (p < pattern.size() && pattern[p] == '?') {
             n = next(n);
             ++p;
         } else if (p < pattern.size() && pattern[p] == name[n]) {
             ++n;
             ++p;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            star = p++;
-            resume = n;
         } else if (star != std::string::npos) {
             p = star + 1;
             n = resume = next(resume);
@@ -106,7 +106,8 @@ bool FileExists(const std::string& path) {
     const fs::path folder = fs::path(p).parent_path();
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
          it.increment(error))
-        if (Matches(it->path().filename().string(), name) && !it->is_directory(error)) return true;
+        if (Matches(it->path().filename().string(), name) && it->exists(error) && !it->is_directory(error))
+            return true;
     return false;
 }
 

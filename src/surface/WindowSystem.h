@@ -49,6 +49,8 @@ public:
 
     // Puts the window into the band of windows that stay on top, or takes it out.
     virtual void SetTopmostWindow(std::int64_t window, bool topmost) = 0;
+    // The window is in that band now (whichever of its controls, or its host, put it there).
+    virtual bool IsTopmostWindow(std::int64_t window) = 0;
 };
 
 }  // namespace tesmo

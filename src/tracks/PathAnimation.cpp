@@ -82,6 +82,7 @@ bool PathAnimation::DrawPath() {
         // A playback counts the points of all its branches; a chart, its own.
         const std::size_t total = s_.PlaybackBusy ? s_.ProgressTotal : count;
         const std::size_t base = s_.PlaybackBusy ? s_.ProgressBase : 0;
+        s_.ProgressReached = base + std::min<std::size_t>(count, 1);
         bool stopped = false;
         for (std::size_t i = 0; i + 1 < count; ++i) {
             ports_.ui.Yield();
@@ -114,7 +115,8 @@ bool PathAnimation::DrawPath() {
                 surface.Box(static_cast<float>(x1 - s_.PixelX), static_cast<float>(y1 - s_.PixelY),
                             static_cast<float>(x1 + s_.PixelX), static_cast<float>(y1 + s_.PixelY), kMarkerColor);
             }
-            TellProgress(s_, ports_, base + i + 2, total, false);
+            s_.ProgressReached = base + i + 2;
+            if (s_.ProgressReached < total) TellProgress(s_, ports_, s_.ProgressReached, total, false);
         }
         if (!stopped) {
             if (s_.ViewPoints && count > 0) {
@@ -127,10 +129,23 @@ bool PathAnimation::DrawPath() {
             if (!s_.PlaybackBusy) TellProgress(s_, ports_, count, count, true);
             ports_.ui.Yield();
             ports_.events.FinishDrawing();
-        } else if (s_.CancelRequested && !s_.FlagExit) {
-            // Cancelled by the host: what is drawn stays, and the drawing is over.
-            result = true;
-            ports_.events.FinishDrawing();
+            // A cancel that came as the path ended ends a playback here, its FinishDrawing
+            // raised.
+            if (s_.CancelRequested && s_.PlaybackBusy) {
+                s_.CancelRequested = false;
+                s_.PlaybackCancelled = true;
+            }
+        } else {
+            // Stopped: where it stopped, once; a chart's here, a playback's at its end.
+            if (!s_.PlaybackBusy) TellProgress(s_, ports_, s_.ProgressReached, total, true);
+            // Cancelled by the host: what is drawn stays, and the drawing is over. A
+            // drawing started from that event is a new one, not cancelled.
+            if (s_.CancelRequested && !s_.FlagExit) {
+                result = true;
+                s_.CancelRequested = false;
+                if (s_.PlaybackBusy) s_.PlaybackCancelled = true;
+                ports_.events.FinishDrawing();
+            }
         }
         if (!s_.PlaybackBusy) s_.CancelRequested = false;
         Finish();
@@ -196,7 +211,8 @@ void PathAnimation::Finish() {
     s_.Drawing = false;
     s_.Paused = false;
     if (s_.MapStyle == 0) menus_.RefreshPlaybackCommands();
-    TellDrawingState(s_, ports_);
+    // A cancelled playback goes idle at its end, without a "drawing" in between.
+    if (!s_.PlaybackCancelled) TellDrawingState(s_, ports_);
     Surface& surface = ports_.surface;
     surface.setForeColor(s_.ForeColor);
     surface.setFillColor(s_.ForeColor);

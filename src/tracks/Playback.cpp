@@ -51,8 +51,11 @@ bool Playback::ExecuteTrack(bool choose) {
             TellDrawingState(s, ports);
         }
         ~Busy() {
+            // A cancel that met no branch being drawn still ends the playback with FinishDrawing.
+            if (s.CancelRequested && !s.FlagExit) ports.events.FinishDrawing();
+            TellProgress(s, ports, s.ProgressReached, s.ProgressTotal, true);
             s.PlaybackBusy = false;
-            s.CancelRequested = false;
+            s.CancelRequested = s.PlaybackCancelled = false;
             if (s.Paused) {
                 s.Paused = false;
                 if (s.MapStyle == 0) menus.RefreshPlaybackCommands();
@@ -68,8 +71,9 @@ bool Playback::ExecuteTrack(bool choose) {
         bool cancel = false;
         const int count = store_.CountBranches(name);
         s_.ProgressTotal = store_.CountPoints(name);
-        s_.ProgressBase = 0;
-        for (int branch = 1; branch <= count && !s_.ReplayRequested && !s_.CancelRequested; ++branch) {
+        s_.ProgressBase = s_.ProgressReached = 0;
+        for (int branch = 1; branch <= count && !s_.ReplayRequested && !s_.CancelRequested && !s_.PlaybackCancelled;
+             ++branch) {
             if (!store_.LoadBranch(name, static_cast<std::int16_t>(branch))) continue;
             if (s_.ReplayRequested) break;
             const std::uint64_t loaded = s_.PathGeneration;
@@ -82,10 +86,9 @@ bool Playback::ExecuteTrack(bool choose) {
             s_.BranchCount = static_cast<std::int16_t>(count);
             s_.BranchIndex = static_cast<std::int16_t>(branch);
             result = path_.DrawPath();
-            s_.ProgressBase += s_.PointsX.size();
+            s_.ProgressBase = s_.ProgressReached;
         }
-    } while (s_.ReplayRequested && !s_.FlagExit && !s_.CancelRequested);
-    if (result && !s_.CancelRequested && !s_.FlagExit) TellProgress(s_, ports_, s_.ProgressTotal, s_.ProgressTotal, true);
+    } while (s_.ReplayRequested && !s_.FlagExit && !s_.CancelRequested && !s_.PlaybackCancelled);
     return result;
 }
 

@@ -24,7 +24,9 @@ std::string TrackList::ChooseTrack(const std::string& title) {
             frmList& dialog;
             ~Unload() { dialog.Unload(); }
         } unload{dialog};
-        ports_.dialogs.ShowTrackList(dialog, s_.Topmost);
+        // On top as the control's window is now, which another of its controls may have set.
+        const bool topmost = s_.ParentWindow != 0 ? ports_.windows.IsTopmostWindow(s_.ParentWindow) : s_.Topmost;
+        ports_.dialogs.ShowTrackList(dialog, topmost);
         return dialog.TrackName();
     } catch (const Error&) {
         return {};

@@ -254,6 +254,7 @@ public:
     std::int64_t InstallHook(std::int64_t window) override;
     void RemoveHook(std::int64_t window, std::int64_t) override { shared->hooked[window] = false; }
     void SetTopmostWindow(std::int64_t window, bool on) override { shared->topmost[window] = on; }
+    bool IsTopmostWindow(std::int64_t window) override { return shared->topmost[window]; }
 };
 
 // Dialogs that record what they show: the colour dialog answers `answer`, the open-file

@@ -80,6 +80,9 @@ TEST(Creation, ByPointsEndToEnd) {
 
     rig.control.setMapStyle(enMapStyle::ScaleSystem);
     rig.control.setMapStyle(enMapStyle::Map);
+    rig.windows.parent = 7;
+    rig.control.setEnableMenu(false);
+    rig.control.setEnableMenu(true);  // the menus set up again, in a window
     EXPECT_FALSE(rig.enabled(Command::LineDraw)) << "the creation goes on after a mode switch";
     EXPECT_FALSE(rig.enabled(Command::PointDraw));
     EXPECT_TRUE(rig.enabled(Command::Commit));

@@ -192,6 +192,8 @@ TEST(WindowMenu, AlwaysOnTopFollowsEachWindowsOwnCheckMark) {
     const auto mark = std::find_if(items.begin(), items.end(), [](const auto& i) { return i.name == "mnuTopmost1"; });
     ASSERT_NE(mark, items.end());
     EXPECT_TRUE(mark->checked) << "the other control shows the same mark";
+    c.control.setMapStyle(enMapStyle::ScaleSystem);  // the owner rebuilds the window's menu
+    EXPECT_TRUE(c.windows.item(7, 1114)->checked) << "the rebuilt menu shows the window as it is";
 }
 
 TEST(PopupMenu, ARightReleaseOpensTheModesMenuAndRunsThePick) {

@@ -17,6 +17,7 @@ TEST(Pickers, FileExistsAndDirectoryOf) {
     const std::string folder = NewFolder();
     std::filesystem::create_directories(folder + "sub dir \"q\"/");
     std::ofstream(folder + "Città map.bmp") << "x";
+    std::ofstream(folder + "*ax.map") << "x";
     const struct {
         std::string path;
         bool exists;
@@ -28,6 +29,7 @@ TEST(Pickers, FileExistsAndDirectoryOf) {
         {" " + folder + "Città map.bmp", false, ""},  // the blank is part of the name
         {folder + "Citt? map.bmp", true, ""},          // one character, of two bytes
         {"/dev/null", true, ""},                       // a device is no folder
+        {folder + "*x.map", true, ""},                 // a "*" in the name is a character like any
         {folder + "sub dir \"q\"", false, ""},  // a folder
         {folder + "sub dir \"q\"/", false, ""},
         {folder + "*.bmp", true, ""},

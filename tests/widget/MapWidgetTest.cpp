@@ -134,6 +134,7 @@ TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
         QList<State> states;
         int finished;
         bool toTheEnd;
+        bool redrawWhenFinished = false;  // a chart drawn again from its first FinishDrawing
     } cases[] = {
         {"a playback to its end", false, nullptr, {State::Drawing, State::Idle}, 3, true},
         {"a playback cancelled", false, [](TesmoWidget& w) { w.cancelDrawing(); }, {State::Drawing, State::Idle}, 1,
@@ -148,6 +149,8 @@ TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
          },
          {State::Drawing, State::Paused, State::Drawing, State::Idle}, 1, true},
         {"a chart cancelled", true, [](TesmoWidget& w) { w.cancelDrawing(); }, {State::Drawing, State::Idle}, 1, false},
+        {"a chart cancelled, then drawn again", true, [](TesmoWidget& w) { w.cancelDrawing(); },
+         {State::Drawing, State::Idle}, 2, true, true},  // drawn again before the first was over
     };
     for (const auto& c : cases) {
         TrackFolder folder;
@@ -159,6 +162,10 @@ TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
         control.setTrackColor(0x00C000);
         QSignalSpy states(&w, &TesmoWidget::drawingStateChanged);
         QSignalSpy finished(&w, &TesmoWidget::FinishDrawing);
+        if (c.redrawWhenFinished)
+            QObject::connect(&w, &TesmoWidget::FinishDrawing, &w, [&] {
+                if (finished.count() == 1) w.control().Draw();  // the spy counted this one first
+            });
         QList<std::pair<int, int>> progress;
         QObject::connect(&w, &TesmoWidget::drawingProgress, [&](int done, int total) {
             if (progress.isEmpty() && c.onFirstProgress) c.onFirstProgress(w);

@@ -108,6 +108,18 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
     EXPECT_EQ(edited.control().MapStyle(), enMapStyle::Map);
     EXPECT_EQ(edited.control().TitleColor(), 255);
     EXPECT_EQ(edited.control().TrackColor(), 0x123456);
+
+    // A text with commas as a person types it, blanks and all.
+    {
+        QFile hand(dir.filePath("hand.ini"));
+        ASSERT_TRUE(hand.open(QIODevice::WriteOnly));
+        hand.write("[map1]\nTitle=Rain ,  2026, dry\n");
+    }
+    QSettings handEdited(dir.filePath("hand.ini"), QSettings::IniFormat);
+    handEdited.beginGroup("map1");
+    TesmoWidget fromHand;
+    fromHand.readProperties(handEdited);
+    EXPECT_EQ(fromHand.control().Title(), "Rain ,  2026, dry");
 }
 
 // Loaded from settings, set in code or by a form (uic calls the setter, a form loader the
