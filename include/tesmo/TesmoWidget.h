@@ -191,24 +191,20 @@ public:
     void setMapStyle(MapStyles value);
     // The colours take a QColor; a whole number (a colour as the control keeps it, or as an
     // older form saved it) is refused at compile time rather than read as RGB.
+    template <typename N>
+    using WholeNumber = std::enable_if_t<std::is_integral_v<N>>;
     void setBackColor(const QColor& value);
     void setForeColor(const QColor& value);
     void setGridColor(const QColor& value);
     void setTitleColor(const QColor& value);
     void setTextColor(const QColor& value);
     void setTrackColor(const QColor& value);
-    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
-    void setBackColor(Number) = delete;
-    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
-    void setForeColor(Number) = delete;
-    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
-    void setGridColor(Number) = delete;
-    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
-    void setTitleColor(Number) = delete;
-    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
-    void setTextColor(Number) = delete;
-    template <typename Number, typename = std::enable_if_t<std::is_integral_v<Number>>>
-    void setTrackColor(Number) = delete;
+    template <typename N, typename = WholeNumber<N>> void setBackColor(N) = delete;
+    template <typename N, typename = WholeNumber<N>> void setForeColor(N) = delete;
+    template <typename N, typename = WholeNumber<N>> void setGridColor(N) = delete;
+    template <typename N, typename = WholeNumber<N>> void setTitleColor(N) = delete;
+    template <typename N, typename = WholeNumber<N>> void setTextColor(N) = delete;
+    template <typename N, typename = WholeNumber<N>> void setTrackColor(N) = delete;
     void setMouseScan(bool value);
 
     QSize sizeHint() const override;
