@@ -25,7 +25,9 @@ double DayNumber(const QDate& date) {
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent), chart_(new tesmo::TesmoWidget(this)) {
     auto* draw = new QPushButton(tr("Draw"), this);
-    auto* stop = new QPushButton(tr("Stop (FlagExit)"), this);
+    auto* stop = new QPushButton(tr("Stop"), this);
+    auto* pause = new QPushButton(tr("Pause"), this);
+    pause->setEnabled(false);
     auto* settings = new QPushButton(tr("Settings..."), this);
     baseStep_ = new QDoubleSpinBox(this);
     baseStep_->setRange(0, 64000);
@@ -39,6 +41,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent), chart_(new tesmo::Tesmo
     auto* bar = new QHBoxLayout;
     bar->addWidget(draw);
     bar->addWidget(stop);
+    bar->addWidget(pause);
     bar->addWidget(settings);
     bar->addWidget(new QLabel(tr("BaseStep"), this));
     bar->addWidget(baseStep_);
@@ -54,11 +57,30 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent), chart_(new tesmo::Tesmo
             [this](double v) { chart_->control().setBaseStep(static_cast<float>(v)); });
     connect(delay_, &QDoubleSpinBox::valueChanged, this,
             [this](double v) { chart_->control().setDelay(static_cast<float>(v)); });
+    // The boxes show the control's values, also ones restored or set in the panel.
+    connect(chart_, &tesmo::TesmoWidget::settingsChanged, this, [this] {
+        const QSignalBlocker stepQuiet(baseStep_), delayQuiet(delay_);
+        baseStep_->setValue(chart_->control().BaseStep());
+        delay_->setValue(chart_->control().Delay());
+    });
     connect(draw, &QPushButton::clicked, this, [this] {
         chart_->control().Clear();
         this->draw();
     });
-    connect(stop, &QPushButton::clicked, this, [this] { chart_->control().setFlagExit(true); });
+    // Stop leaves the drawing as it stands; Pause holds it, and says so.
+    connect(stop, &QPushButton::clicked, chart_, &tesmo::TesmoWidget::cancelDrawing);
+    connect(pause, &QPushButton::clicked, this, [this] { chart_->setPaused(!chart_->isPaused()); });
+    connect(chart_, &tesmo::TesmoWidget::drawingStateChanged, pause, [pause](tesmo::TesmoWidget::DrawingState state) {
+        pause->setEnabled(state != tesmo::TesmoWidget::DrawingState::Idle);
+        pause->setText(state == tesmo::TesmoWidget::DrawingState::Paused ? tr("Resume") : tr("Pause"));
+    });
+    // A drawing done clears an error shown before (a range fixed since).
+    connect(chart_, &tesmo::TesmoWidget::FinishDrawing, this, [this] { emit status(QString()); });
+    // A new title is printed on a new scale, not over the old one.
+    connect(chart_, &tesmo::TesmoWidget::PropertyChanged, this, [this](const QString& name) {
+        if (name == QLatin1String("Title") && chart_->control().MapStyle() == tesmo::enMapStyle::ScaleSystem)
+            chart_->control().SetScaleUnit();
+    });
     // Modeless: the chart stays usable while the dialog is open.
     connect(settings, &QPushButton::clicked, this, [this] { chart_->control().EditScaleSetting(0, "Daily temperature"); });
     connect(chart_, &tesmo::TesmoWidget::ChangeScaleSetting, this, [this](bool redraw) {
@@ -94,6 +116,7 @@ void ChartView::prepare() {
     c.setTitle("Daily temperature 2025 (\u00b0C)");
     c.setBaseStep(static_cast<float>(baseStep_->value()));
     c.setDelay(static_cast<float>(delay_->value()));
+    c.setMouseScan(true);  // the values under the pointer, on the status bar
     addPoints();
     c.SetScaleUnit();
 }
@@ -101,10 +124,7 @@ void ChartView::prepare() {
 void ChartView::restore(QSettings& settings) {
     chart_->readProperties(settings);
     tesmo::ucTesmo& c = chart_->control();
-    // Shown as loaded, without writing the boxes' rounded values back.
-    const QSignalBlocker stepQuiet(baseStep_), delayQuiet(delay_);
-    baseStep_->setValue(c.BaseStep());
-    delay_->setValue(c.Delay());
+    c.setMouseScan(true);
     addPoints();
     c.SetScaleUnit();
 }

@@ -6,8 +6,11 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "ChartView.h"
 #include "MapView.h"
@@ -27,17 +30,27 @@ DemoWindow::DemoWindow() {
     setCentralWidget(tabs_);
 
     auto* properties = new QDockWidget(tr("Properties"), this);
-    auto* panel = new PropertyPanel([this]() -> tesmo::TesmoWidget& { return current(); }, properties);
-    properties->setWidget(panel);
+    auto* scroll = new QScrollArea(properties);
+    panel_ = new PropertyPanel([this]() -> tesmo::TesmoWidget& { return current(); }, scroll);
+    scroll->setWidget(panel_);
+    scroll->setWidgetResizable(true);
+    properties->setWidget(scroll);
     addDockWidget(Qt::RightDockWidgetArea, properties);
+
+    // Long drawings and playbacks show how far they are.
+    progress_ = new QProgressBar(this);
+    progress_->setMaximumWidth(220);
+    progress_->hide();
+    statusBar()->addPermanentWidget(progress_);
 
     auto* events = new QDockWidget(tr("Events"), this);
     log_ = new QListWidget(events);
     events->setWidget(log_);
     addDockWidget(Qt::RightDockWidgetArea, events);
 
-    connect(tabs_, &QTabWidget::currentChanged, panel, &PropertyPanel::refresh);
-    connect(panel, &PropertyPanel::failed, this, [this](const QString& m) { statusBar()->showMessage(m, 5000); });
+    connect(tabs_, &QTabWidget::currentChanged, panel_, &PropertyPanel::refresh);
+    connect(tabs_, &QTabWidget::currentChanged, statusBar(), &QStatusBar::clearMessage);
+    connect(panel_, &PropertyPanel::failed, this, [this](const QString& m) { statusBar()->showMessage(m, 5000); });
     connect(chartView_, &ChartView::status, this, [this](const QString& m) { statusBar()->showMessage(m); });
     connect(mapView_, &MapView::status, this, [this](const QString& m) { statusBar()->showMessage(m); });
     watch(chartView_->chart(), tr("Chart"));
@@ -66,6 +79,23 @@ void DemoWindow::showView(QWidget* view) {
 
 void DemoWindow::watch(tesmo::TesmoWidget& control, const QString& name) {
     auto* c = &control;
+    // The panel in step with the control: every setting it changes, and its resizes.
+    connect(c, &tesmo::TesmoWidget::settingsChanged, panel_, [this, c] {
+        if (c == &current()) panel_->refresh();
+    });
+    connect(c, &tesmo::TesmoWidget::drawingProgress, progress_, [this](int done, int total) {
+        progress_->setRange(0, std::max(total, 1));
+        progress_->setValue(done);
+    });
+    connect(c, &tesmo::TesmoWidget::drawingStateChanged, progress_, [this](tesmo::TesmoWidget::DrawingState state) {
+        // A drawing that starts has drawn nothing yet.
+        if (state != tesmo::TesmoWidget::DrawingState::Idle && progress_->isHidden()) progress_->reset();
+        progress_->setVisible(state != tesmo::TesmoWidget::DrawingState::Idle);
+        if (state == tesmo::TesmoWidget::DrawingState::Paused)
+            statusBar()->showMessage(tr("Paused"));
+        else
+            statusBar()->clearMessage();
+    });
     connect(c, &tesmo::TesmoWidget::PropertyChanged, this,
             [this, name](const QString& property) { log(tr("%1: PropertyChanged %2").arg(name, property)); });
     connect(c, &tesmo::TesmoWidget::StartDrawing, this, [this, name](bool&) { log(tr("%1: StartDrawing").arg(name)); });

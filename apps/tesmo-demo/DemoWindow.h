@@ -6,6 +6,8 @@
 
 class ChartView;
 class MapView;
+class PropertyPanel;
+class QProgressBar;
 class QListWidget;
 class QTabWidget;
 
@@ -37,4 +39,6 @@ private:
     ChartView* chartView_;
     MapView* mapView_;
     QListWidget* log_;
+    PropertyPanel* panel_;
+    QProgressBar* progress_;
 };

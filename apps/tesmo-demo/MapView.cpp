@@ -5,15 +5,19 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QApplication>
+#include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "MapPicture.h"
 #include "tesmo/Error.h"
 
 MapView::MapView(QWidget* parent) : QWidget(parent), map_(new tesmo::TesmoWidget(this)), tracks_(new QComboBox(this)) {
-    tracks_->addItems({QStringLiteral("Coastal Ferry"), QStringLiteral("River Run"), QStringLiteral("Smugglers' Path")});
-    auto* play = new QPushButton(tr("Play / Pause"), this);
-    auto* stop = new QPushButton(tr("Stop (FlagExit)"), this);
+    tracks_->setMinimumContentsLength(16);
+    auto* play = new QPushButton(tr("Play"), this);
+    auto* stop = new QPushButton(tr("Stop"), this);
     auto* delay = new QDoubleSpinBox(this);
     delay->setRange(0, 60000);
     delay->setValue(8);
@@ -39,6 +43,15 @@ MapView::MapView(QWidget* parent) : QWidget(parent), map_(new tesmo::TesmoWidget
         connect(button, &QPushButton::clicked, this, [this, id = c.command] { run(id); });
         create->addWidget(button);
     }
+    undo_ = new QPushButton(tr("Undo point"), this);
+    discard_ = new QPushButton(tr("Discard track"), this);
+    connect(undo_, &QPushButton::clicked, this, [this] {
+        map_->undoLastPoint();
+        map_->surface()->setFocus();
+    });
+    connect(discard_, &QPushButton::clicked, this, [this] { map_->discardNewTrack(); });
+    create->addWidget(undo_);
+    create->addWidget(discard_);
     create->addWidget(new QLabel(tr("By step: click, then drag a line. By points: click each point."), this));
     create->addStretch();
 
@@ -57,11 +70,54 @@ MapView::MapView(QWidget* parent) : QWidget(parent), map_(new tesmo::TesmoWidget
 
     connect(delay, &QDoubleSpinBox::valueChanged, this,
             [this](double v) { map_->control().setDelay(static_cast<float>(v)); });
-    connect(play, &QPushButton::clicked, this, [this] { this->play(tracks_->currentText()); });
-    connect(stop, &QPushButton::clicked, this, [this] { map_->control().setFlagExit(true); });
+    // The box shows the control's Delay, also one restored or set in the panel.
+    connect(map_, &tesmo::TesmoWidget::settingsChanged, delay, [this, delay] {
+        const QSignalBlocker quiet(delay);
+        delay->setValue(map_->control().Delay());
+    });
+    // Play starts a playback, and pauses or resumes the one under way.
+    connect(play, &QPushButton::clicked, this, [this] {
+        if (map_->drawingState() == tesmo::TesmoWidget::DrawingState::Idle)
+            this->play(tracks_->currentText());
+        else
+            map_->setPaused(!map_->isPaused());
+    });
+    connect(map_, &tesmo::TesmoWidget::drawingStateChanged, play, [play](tesmo::TesmoWidget::DrawingState state) {
+        using State = tesmo::TesmoWidget::DrawingState;
+        play->setText(state == State::Idle ? tr("Play") : state == State::Paused ? tr("Resume") : tr("Pause"));
+    });
+    connect(stop, &QPushButton::clicked, map_, &tesmo::TesmoWidget::cancelDrawing);
+    // The chooser follows the stored tracks: the control's commits and deletions, and other
+    // programs' imports, looked for when the window comes back to the front.
+    connect(map_, &tesmo::TesmoWidget::tracksChanged, this, &MapView::refreshTracks);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive) refreshTracks();
+    });
+    // The creation buttons are there while a new track is.
+    auto* watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, &MapView::showCreation);
+    watch->start(200);
+    refreshTracks();
+    showCreation();
+}
+
+void MapView::refreshTracks() {
+    const QString chosen = tracks_->currentText();
+    const QSignalBlocker quiet(tracks_);
+    tracks_->clear();
+    tracks_->addItems(map_->trackNames());
+    tracks_->setCurrentIndex(std::max(0, tracks_->findText(chosen)));
+}
+
+void MapView::showCreation() {
+    const bool creating = map_->creatingTrack();
+    undo_->setEnabled(creating);
+    discard_->setEnabled(creating);
 }
 
 void MapView::play(const QString& name) {
+    // The keys go to the map: Esc cancels the playback.
+    map_->surface()->setFocus();
     try {
         map_->control().DrawTrack(name.toStdString());
     } catch (const tesmo::Error& e) {

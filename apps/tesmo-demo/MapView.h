@@ -5,6 +5,7 @@
 #include "tesmo/TesmoWidget.h"
 
 class QComboBox;
+class QPushButton;
 
 // Tracks of the sample database played over a drawn map.
 class MapView : public QWidget {
@@ -16,11 +17,18 @@ public:
     void play(const QString& name);
     // Runs a command of the control's window menu.
     void run(int command);
+    // The chooser filled again from the stored tracks.
+    void refreshTracks();
 
 signals:
     void status(const QString& message);
 
 private:
+    // Undo point and Discard track, enabled while a new track is armed or open.
+    void showCreation();
+
     tesmo::TesmoWidget* map_;
     QComboBox* tracks_;
+    QPushButton* undo_;
+    QPushButton* discard_;
 };

@@ -3,116 +3,147 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QFormLayout>
 #include <QLineEdit>
+#include <QMetaEnum>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <limits>
 
 #include "tesmo/Error.h"
 
-using tesmo::ucTesmo;
-
 namespace {
 
-QColor ToColor(std::int32_t c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+// The unit a number property is given in, as the control's documentation states it.
+QString UnitOf(const QString& name) {
+    if (name == QLatin1String("Delay")) return QStringLiteral(" ms");
+    if (name == QLatin1String("DrawWidth")) return QStringLiteral(" px");
+    for (const char* twips : {"BaseStep", "Width", "Height", "LeftScale", "TopScale", "RightScale", "BottomScale"})
+        if (name == QLatin1String(twips)) return QStringLiteral(" twips");
+    return {};
 }
 
-std::int32_t FromColor(const QColor& c) {
-    return c.red() | (c.green() << 8) | (c.blue() << 16);
+QIcon Swatch(const QColor& color) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(color);
+    return QIcon(pixmap);
 }
 
 }  // namespace
 
-template <typename Change>
-void PropertyPanel::apply(Change&& change) {
-    try {
-        change(target_().control());
-    } catch (const tesmo::Error& e) {
-        emit failed(QStringLiteral("Error %1: %2").arg(e.number()).arg(QString::fromStdString(e.description())));
-    }
-}
-
-QWidget* PropertyPanel::colorButton(const QString& caption, std::int32_t (ucTesmo::*get)() const,
-                                    void (ucTesmo::*set)(std::int32_t)) {
-    auto* button = new QPushButton(caption, this);
-    connect(button, &QPushButton::clicked, this, [this, caption, get, set] {
-        const QColor chosen = QColorDialog::getColor(ToColor((target_().control().*get)()), this, caption);
-        if (chosen.isValid()) apply([&](ucTesmo& c) { (c.*set)(FromColor(chosen)); });
-    });
-    return button;
-}
-
 PropertyPanel::PropertyPanel(std::function<tesmo::TesmoWidget&()> target, QWidget* parent)
     : QWidget(parent), target_(std::move(target)) {
     auto* form = new QFormLayout(this);
-
-    title_ = new QLineEdit(this);
-    title_->setPlaceholderText(tr("printed at the top left"));
-    connect(title_, &QLineEdit::returnPressed, this,
-            [this] { apply([&](ucTesmo& c) { c.setTitle(title_->text().toStdString()); }); });
-    form->addRow(tr("Title"), title_);
-
-    form->addRow(tr("Colours"), colorButton(tr("Background"), &ucTesmo::BackColor, &ucTesmo::setBackColor));
-    form->addRow(QString(), colorButton(tr("Foreground"), &ucTesmo::ForeColor, &ucTesmo::setForeColor));
-    form->addRow(QString(), colorButton(tr("Title colour"), &ucTesmo::TitleColor, &ucTesmo::setTitleColor));
-    form->addRow(QString(), colorButton(tr("Track colour"), &ucTesmo::TrackColor, &ucTesmo::setTrackColor));
-
-    auto* border = border_ = new QComboBox(this);
-    border->addItems({tr("None"), tr("Fixed Single")});
-    connect(border, &QComboBox::currentIndexChanged, this, [this](int index) {
-        apply([&](ucTesmo& c) { c.setBorderStyle(static_cast<tesmo::enBorderStyle>(index)); });
-    });
-    form->addRow(tr("BorderStyle"), border);
-
-    auto* drawWidth = drawWidth_ = new QSpinBox(this);
-    drawWidth->setRange(0, 50);
-    connect(drawWidth, &QSpinBox::valueChanged, this,
-            [this](int w) { apply([&](ucTesmo& c) { c.setDrawWidth(static_cast<std::int16_t>(w)); }); });
-    form->addRow(tr("DrawWidth"), drawWidth);
-
-    auto* width = width_ = new QSpinBox(this);
-    auto* height = height_ = new QSpinBox(this);
-    for (QSpinBox* box : {width, height}) {
-        box->setRange(0, 40000);
-        box->setSingleStep(300);
-        box->setSuffix(tr(" twips"));
+    const QMetaObject& meta = tesmo::TesmoWidget::staticMetaObject;
+    for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
+        const QMetaProperty property = meta.property(i);
+        if (property.isDesignable() && property.isWritable()) addEditor(property);
     }
-    connect(width, &QSpinBox::editingFinished, this, [this, width] { apply([&](ucTesmo& c) { c.setWidth(width->value()); }); });
-    connect(height, &QSpinBox::editingFinished, this,
-            [this, height] { apply([&](ucTesmo& c) { c.setHeight(height->value()); }); });
-    form->addRow(tr("Width"), width);
-    form->addRow(tr("Height"), height);
-
-    auto* autoSize = autoSize_ = new QCheckBox(tr("fit the control to its picture"), this);
-    connect(autoSize, &QCheckBox::toggled, this, [this](bool on) { apply([&](ucTesmo& c) { c.setAutoSize(on); }); });
-    form->addRow(tr("AutoSize"), autoSize);
+    for (const Editor& e : editors_) form->addRow(QString::fromLatin1(e.property.name()), e.widget);
 
     auto* picture = new QPushButton(tr("Load picture..."), this);
     connect(picture, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getOpenFileName(this, tr("Background picture"), QString(),
                                                           tr("Images (*.png *.jpg *.bmp *.gif)"));
         if (path.isEmpty()) return;
-        apply([&](ucTesmo& c) { c.setPicture(tesmo::TesmoWidget::loadPicture(path)); });
+        try {
+            target_().control().setPicture(tesmo::TesmoWidget::loadPicture(path));
+        } catch (const tesmo::Error& e) {
+            emit failed(QString::fromStdString(e.description()));
+        }
     });
     form->addRow(tr("Picture"), picture);
-
     auto* about = new QPushButton(tr("About..."), this);
     connect(about, &QPushButton::clicked, this, [this] { target_().control().About(); });
     form->addRow(QString(), about);
     refresh();
 }
 
+void PropertyPanel::addEditor(const QMetaProperty& property) {
+    const QString name = QString::fromLatin1(property.name());
+    if (property.isEnumType()) {
+        auto* box = new QComboBox(this);
+        const QMetaEnum choices = property.enumerator();
+        for (int k = 0; k < choices.keyCount(); ++k) box->addItem(QString::fromLatin1(choices.key(k)), choices.value(k));
+        connect(box, &QComboBox::activated, this, [this, property, box] { write(property, box->currentData()); });
+        editors_.push_back({property, box, [box](const QVariant& v) { box->setCurrentIndex(box->findData(v.toInt())); }});
+        return;
+    }
+    switch (property.typeId()) {
+        case QMetaType::Bool: {
+            auto* box = new QCheckBox(this);
+            connect(box, &QCheckBox::toggled, this, [this, property](bool on) { write(property, on); });
+            editors_.push_back({property, box, [box](const QVariant& v) { box->setChecked(v.toBool()); }});
+            return;
+        }
+        case QMetaType::Int: {
+            auto* box = new QSpinBox(this);
+            box->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+            box->setSuffix(UnitOf(name));
+            connect(box, &QSpinBox::editingFinished, this, [this, property, box] { write(property, box->value()); });
+            editors_.push_back({property, box, [box](const QVariant& v) { box->setValue(v.toInt()); }});
+            return;
+        }
+        case QMetaType::Double: {
+            auto* box = new QDoubleSpinBox(this);
+            box->setRange(-1e12, 1e12);
+            box->setDecimals(2);
+            box->setSuffix(UnitOf(name));
+            connect(box, &QDoubleSpinBox::editingFinished, this, [this, property, box] { write(property, box->value()); });
+            editors_.push_back({property, box, [box](const QVariant& v) { box->setValue(v.toDouble()); }});
+            return;
+        }
+        case QMetaType::QString: {
+            auto* edit = new QLineEdit(this);
+            connect(edit, &QLineEdit::editingFinished, this, [this, property, edit] { write(property, edit->text()); });
+            editors_.push_back({property, edit, [edit](const QVariant& v) { edit->setText(v.toString()); }});
+            return;
+        }
+        case QMetaType::QColor: {
+            auto* button = new QPushButton(this);
+            connect(button, &QPushButton::clicked, this, [this, property, name] {
+                const QColor chosen = QColorDialog::getColor(property.read(&target_()).value<QColor>(), this, name);
+                if (chosen.isValid()) write(property, chosen);
+            });
+            editors_.push_back({property, button, [button](const QVariant& v) {
+                                    const QColor color = v.value<QColor>();
+                                    button->setIcon(Swatch(color));
+                                    button->setText(color.name());
+                                }});
+            return;
+        }
+        case QMetaType::QFont: {
+            auto* button = new QPushButton(this);
+            connect(button, &QPushButton::clicked, this, [this, property] {
+                bool ok = false;
+                const QFont chosen = QFontDialog::getFont(&ok, property.read(&target_()).value<QFont>(), this);
+                if (ok) write(property, chosen);
+            });
+            editors_.push_back({property, button, [button](const QVariant& v) {
+                                    const QFont font = v.value<QFont>();
+                                    button->setText(QStringLiteral("%1, %2").arg(font.family()).arg(font.pointSizeF()));
+                                }});
+            return;
+        }
+        default: return;
+    }
+}
+
+void PropertyPanel::write(const QMetaProperty& property, const QVariant& value) {
+    property.write(&target_(), value);
+    // A value the control refuses leaves the setting as it was: the editor shows that.
+    refresh();
+}
+
 void PropertyPanel::refresh() {
-    ucTesmo& c = target_().control();
-    const QSignalBlocker blockers[] = {QSignalBlocker(title_), QSignalBlocker(border_), QSignalBlocker(drawWidth_),
-                                       QSignalBlocker(width_), QSignalBlocker(height_), QSignalBlocker(autoSize_)};
-    title_->setText(QString::fromStdString(c.Title()));
-    border_->setCurrentIndex(static_cast<int>(c.BorderStyle()));
-    drawWidth_->setValue(c.DrawWidth());
-    width_->setValue(c.Width());
-    height_->setValue(c.Height());
-    autoSize_->setChecked(c.AutoSize());
+    tesmo::TesmoWidget& control = target_();
+    for (const Editor& e : editors_) {
+        const QSignalBlocker quiet(e.widget);
+        e.show(e.property.read(&control));
+    }
 }

@@ -1,17 +1,15 @@
 #pragma once
 
+#include <QMetaProperty>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "tesmo/TesmoWidget.h"
 
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QSpinBox;
-
-// Edits the appearance of the control in view: title, colours, border, size, line width,
-// picture.
+// Edits the control in view through its Qt properties: an editor for every designable
+// property, by its type, made from the widget's meta-object (a new property appears by
+// itself), showing the control's values and writing through the property.
 class PropertyPanel : public QWidget {
     Q_OBJECT
 public:
@@ -24,17 +22,16 @@ signals:
     void failed(const QString& message);
 
 private:
-    // Runs a change on the control; an error it raises is reported, not thrown.
-    template <typename Change>
-    void apply(Change&& change);
-    QWidget* colorButton(const QString& caption, std::int32_t (tesmo::ucTesmo::*get)() const,
-                         void (tesmo::ucTesmo::*set)(std::int32_t));
+    struct Editor {
+        QMetaProperty property;
+        QWidget* widget;
+        std::function<void(const QVariant&)> show;
+    };
+    // The editor of one property, or none for a type the panel does not edit.
+    void addEditor(const QMetaProperty& property);
+    // Writes a value through the property, then shows what the control keeps.
+    void write(const QMetaProperty& property, const QVariant& value);
 
     std::function<tesmo::TesmoWidget&()> target_;
-    QLineEdit* title_ = nullptr;
-    QComboBox* border_ = nullptr;
-    QSpinBox* drawWidth_ = nullptr;
-    QSpinBox* width_ = nullptr;
-    QSpinBox* height_ = nullptr;
-    QCheckBox* autoSize_ = nullptr;
+    std::vector<Editor> editors_;
 };

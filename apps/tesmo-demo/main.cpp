@@ -3,7 +3,12 @@
 // uses the tracks on a PostgreSQL server.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QAbstractButton>
 #include <QDir>
+#include <QEventLoop>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include "ChartView.h"
@@ -17,6 +22,39 @@ void Save(QWidget& window, const QString& dir, const QString& name) {
     window.grab().save(QDir(dir).filePath(name));
 }
 
+// Answers the next question the control asks (Yes) and its name box (`name`), as a user of
+// the tour would.
+void AnswerQuestions(QObject* owner, const QString& name) {
+    auto* poll = new QTimer(owner);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, name] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(QMessageBox::Yes)->click();
+        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            input->setTextValue(name);
+            input->accept();
+            poll->deleteLater();
+        }
+    });
+    poll->start(20);
+}
+
+// Lets the window run for a while.
+void Pause(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A left click on the map's surface at a position in pixels.
+void Click(QWidget* surface, QPoint at) {
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, surface->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+        QApplication::sendEvent(surface, &event);
+    }
+}
+
 void Tour(DemoWindow& window, const QString& dir) {
     ChartView& chart = window.chartView();
     window.showView(&chart);
@@ -27,8 +65,19 @@ void Tour(DemoWindow& window, const QString& dir) {
 
     MapView& map = window.mapView();
     window.showView(&map);
+    // A playback under way, with its progress.
+    QTimer::singleShot(400, &window, [&window, dir] { Save(window, dir, QStringLiteral("tesmo-playing.png")); });
     for (const char* track : {"Coastal Ferry", "Smugglers' Path", "River Run"}) map.play(QString::fromLatin1(track));
     Save(window, dir, QStringLiteral("tesmo-map.png"));
+
+    // A new track by points, with its Undo and Discard buttons; then thrown away.
+    AnswerQuestions(&window, QStringLiteral("Lighthouse walk"));
+    map.run(1108);
+    QWidget* surface = map.map().surface();
+    for (const QPoint at : {QPoint(120, 420), QPoint(260, 380), QPoint(390, 300), QPoint(520, 250)}) Click(surface, at);
+    Pause(300);  // the creation buttons follow
+    Save(window, dir, QStringLiteral("tesmo-creating.png"));
+    map.map().discardNewTrack();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 #include <type_traits>
@@ -154,6 +155,11 @@ public:
     // disarms without asking (Esc asks first). False when no new track is armed.
     bool undoLastPoint();
     bool discardNewTrack();
+    // A new track is armed or open (the commit command is available).
+    bool creatingTrack() const;
+    // The names of the stored tracks in order, leaving out one being created; none when the
+    // store cannot be read. tracksChanged() says when to ask again.
+    QStringList trackNames();
 
     // Each setting's setter in its Qt property's type, as uic-generated code calls it; a
     // value the control refuses leaves the setting as it was. (Enabled is QWidget::setEnabled;

@@ -1,6 +1,7 @@
 #include "control/Steering.h"
 
 #include "control/ControlImpl.h"
+#include "tesmo/Error.h"
 
 namespace tesmo {
 
@@ -29,6 +30,20 @@ bool Steering::UndoLastPoint() {
 bool Steering::DiscardNewTrack(bool ask) {
     if (!c_.d->RunTime() || (ask && (c_.d->s.Drawing || c_.d->s.PlaybackBusy))) return false;
     return c_.d->creation.Discard(ask);
+}
+
+bool Steering::CreatingTrack() const {
+    return c_.d->s.ByStep || c_.d->s.ByPoints;
+}
+
+std::vector<std::string> Steering::TrackNames() {
+    const ControlState& s = c_.d->s;
+    if (!c_.d->RunTime() || s.DbFailed || !s.Connection) return {};
+    try {
+        return c_.d->store.ListTracks();
+    } catch (const Error&) {
+        return {};
+    }
 }
 
 }  // namespace tesmo

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "tesmo/ucTesmo.h"
 
@@ -8,7 +10,7 @@ namespace tesmo {
 
 // What a host (and the user's keys) can do to a drawing and to a new track beyond the
 // control's own members: cancel or pause the drawing, take back the last point of the new
-// track, or discard it.
+// track, or discard it; and what it can ask: the drawing's state, the stored tracks.
 class Steering {
 public:
     explicit Steering(ucTesmo& control) : c_(control) {}
@@ -26,6 +28,11 @@ public:
     // The new track rolled back and the mode disarmed, after the user's Yes when `ask`
     // (and no drawing runs); false when no new track is armed.
     bool DiscardNewTrack(bool ask);
+    // A new track is armed or open.
+    bool CreatingTrack() const;
+    // The stored track names in order, without one being created; none when the store
+    // cannot be read.
+    std::vector<std::string> TrackNames();
 
 private:
     ucTesmo& c_;

@@ -142,6 +142,16 @@ bool TesmoWidget::discardNewTrack() {
     return Steering(host_->control()).DiscardNewTrack(false);
 }
 
+bool TesmoWidget::creatingTrack() const {
+    return Steering(host_->control()).CreatingTrack();
+}
+
+QStringList TesmoWidget::trackNames() {
+    QStringList names;
+    for (const std::string& name : Steering(host_->control()).TrackNames()) names << QString::fromStdString(name);
+    return names;
+}
+
 QSize TesmoWidget::sizeHint() const {
     return host_->hostSite().sizeHint();
 }

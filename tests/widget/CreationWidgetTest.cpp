@@ -144,6 +144,7 @@ TEST(CreationWidget, UndoAndDiscardWhileCreating) {
             Answers arm({"Yes", "Walk"});
             w.control->systemCommand(c.byStep ? 1107 : 1108);
         }
+        EXPECT_TRUE(w.control->creatingTrack());
         QWidget* surface = w.control->surface();
         if (c.byStep) {
             QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(10, 10));
@@ -165,6 +166,8 @@ TEST(CreationWidget, UndoAndDiscardWhileCreating) {
         w.control->systemCommand(1109);
         EXPECT_EQ(w.rows("Walk"), std::max(c.committed, 0)) << c.name;
         EXPECT_EQ(tracks.count(), c.committed > 0 ? 1 : 0) << c.name;
+        EXPECT_FALSE(w.control->creatingTrack()) << c.name;
+        EXPECT_EQ(w.control->trackNames(), c.committed > 0 ? QStringList{"Walk"} : QStringList()) << c.name;
     }
 }
 
