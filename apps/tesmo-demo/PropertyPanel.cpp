@@ -44,7 +44,10 @@ PropertyPanel::PropertyPanel(std::function<tesmo::TesmoWidget&()> target, QWidge
         const QMetaProperty property = meta.property(i);
         if (property.isDesignable() && property.isWritable()) addEditor(property);
     }
-    for (const Editor& e : editors_) form->addRow(QString::fromLatin1(e.property.name()), e.widget);
+    for (const Editor& e : editors_) {
+        e.widget->setObjectName(QString::fromLatin1(e.property.name()));
+        form->addRow(QString::fromLatin1(e.property.name()), e.widget);
+    }
 
     auto* picture = new QPushButton(tr("Load picture..."), this);
     connect(picture, &QPushButton::clicked, this, [this] {

@@ -3,6 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -14,9 +20,13 @@
 #include <functional>
 #include <memory>
 
+#include "ChartView.h"
+#include "DemoWindow.h"
+#include "MapView.h"
 #include "sqlite/SqliteConnection.h"
 #include "tesmo/Error.h"
 #include "tesmo/TesmoWidget.h"
+#include "widget/Answers.h"
 #include "widget/OnShown.h"
 
 namespace tesmo {
@@ -248,6 +258,112 @@ TEST(MapWidget, InDesignModeTheControlIsANewlyPlacedOne) {
         FAIL();
     } catch (const Error& e) {
         EXPECT_EQ(e.number(), 382);
+    }
+}
+
+// The demo window as a host application: its panel, its Stop and its track chooser follow
+// the controls.
+TEST(DemoHost, ThePanelStopAndChooserFollowTheControls) {
+    TrackFolder folder;
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+    {
+        DemoWindow earlier;  // saves its controls when it closes
+        earlier.chartView().prepare();
+        earlier.chartView().chart().control().setTitle("Restored title");
+        earlier.mapView().map().control().setDelay(25);
+        earlier.show();
+        earlier.close();
+    }
+    DemoWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.restoreControls();
+    const auto editor = [&](const char* name) { return window.findChild<QWidget*>(QLatin1String(name)); };
+    const auto shown = [&](const char* name) {
+        QWidget* e = editor(name);
+        if (auto* line = qobject_cast<QLineEdit*>(e)) return QVariant(line->text());
+        if (auto* box = qobject_cast<QDoubleSpinBox*>(e)) return QVariant(box->value());
+        if (auto* box = qobject_cast<QSpinBox*>(e)) return QVariant(box->value());
+        return QVariant();
+    };
+    TesmoWidget& chart = window.chartView().chart();
+    TesmoWidget& map = window.mapView().map();
+    auto* chooser = window.mapView().findChild<QComboBox*>();
+    ASSERT_NE(chooser, nullptr);
+    const auto choices = [&] {
+        QStringList names;
+        for (int i = 0; i < chooser->count(); ++i) names << chooser->itemText(i);
+        return names;
+    };
+    const struct {
+        const char* name;
+        std::function<void()> check;
+    } cases[] = {
+        {"restored",
+         [&] {
+             window.showView(&window.chartView());
+             EXPECT_EQ(shown("Title").toString(), "Restored title");
+             window.showView(&window.mapView());
+             EXPECT_EQ(shown("Delay").toDouble(), 25);
+         }},
+        {"resized",
+         [&] {
+             window.resize(1000, 700);
+             EXPECT_TRUE(QTest::qWaitFor([&] { return shown("Width").toInt() == map.control().Width(); }));
+             EXPECT_EQ(map.control().Width(), map.width() * 15);
+         }},
+        {"stopped",
+         [&] {
+             window.showView(&window.chartView());
+             chart.control().setDelay(5);
+             QPushButton* stop = nullptr;
+             for (auto* b : window.chartView().findChildren<QPushButton*>())
+                 if (b->text() == "Stop") stop = b;
+             ASSERT_NE(stop, nullptr);
+             const auto once = QObject::connect(&chart, &TesmoWidget::drawingProgress, stop, &QPushButton::click);
+             window.chartView().draw();
+             QObject::disconnect(once);
+             QApplication::processEvents();
+             EXPECT_GT(CountColor(chart.surface()->grab().toImage(), QColor(0x90, 0x90, 0x90)), 100)
+                 << "the scale's grid stays";
+         }},
+        {"values under the pointer",
+         [&] {
+             window.showView(&window.chartView());
+             QMouseEvent move(QEvent::MouseMove, QPointF(chart.surface()->rect().center()),
+                              chart.surface()->mapToGlobal(QPointF(chart.surface()->rect().center())), Qt::NoButton,
+                              Qt::NoButton, {});
+             QApplication::sendEvent(chart.surface(), &move);
+             const QString status = window.statusBar()->currentMessage();
+             EXPECT_FALSE(chart.control().MouseValueX().toString().empty()) << "the pointer is scanned";
+             EXPECT_TRUE(status.startsWith("X: ") && status.contains(QString::fromStdString(
+                                                          chart.control().MouseValueX().toString())))
+                 << status.toStdString();
+         }},
+        {"a track committed, then deleted",
+         [&] {
+             EXPECT_EQ(choices(), (QStringList{"Coast", "Inland"}));
+             {
+                 Answers arm({"Yes", "Walk"});
+                 window.mapView().run(1108);
+             }
+             QTest::mouseClick(map.surface(), Qt::LeftButton, {}, QPoint(30, 30));
+             {
+                 Answers stored({"OK"});
+                 window.mapView().run(1109);
+             }
+             EXPECT_EQ(choices(), (QStringList{"Coast", "Inland", "Walk"}));
+             {
+                 Answers remove({"Walk", "Yes"});
+                 window.mapView().run(1105);
+             }
+             EXPECT_EQ(choices(), (QStringList{"Coast", "Inland"}));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.check();
     }
 }
 
