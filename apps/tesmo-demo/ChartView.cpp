@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "tesmo/Error.h"
@@ -76,10 +77,20 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent), chart_(new tesmo::Tesmo
     });
     // A drawing done clears an error shown before (a range fixed since).
     connect(chart_, &tesmo::TesmoWidget::FinishDrawing, this, [this] { emit status(QString()); });
-    // A new title is printed on a new scale, not over the old one.
+    // A new title is printed on the chart drawn again, not over the old one; once the
+    // change is done (it may come from a box losing the focus to a button).
     connect(chart_, &tesmo::TesmoWidget::PropertyChanged, this, [this](const QString& name) {
-        if (name == QLatin1String("Title") && chart_->control().MapStyle() == tesmo::enMapStyle::ScaleSystem)
-            chart_->control().SetScaleUnit();
+        const QString title = QString::fromStdString(chart_->control().Title());
+        if (name != QLatin1String("Title") || title == title_) return;
+        title_ = title;
+        if (chart_->control().MapStyle() == tesmo::enMapStyle::ScaleSystem) redrawForTitle_->start();
+    });
+    redrawForTitle_ = new QTimer(this);
+    redrawForTitle_->setSingleShot(true);
+    redrawForTitle_->setInterval(0);
+    connect(redrawForTitle_, &QTimer::timeout, this, [this] {
+        chart_->control().SetScaleUnit();
+        this->draw();
     });
     // Modeless: the chart stays usable while the dialog is open.
     connect(settings, &QPushButton::clicked, this, [this] { chart_->control().EditScaleSetting(0, "Daily temperature"); });
@@ -89,7 +100,7 @@ ChartView::ChartView(QWidget* parent) : QWidget(parent), chart_(new tesmo::Tesmo
     });
     connect(chart_, &tesmo::TesmoWidget::MouseMove, this, [this](short&, short&, float&, float&) {
         const tesmo::ucTesmo& c = chart_->control();
-        emit status(tr("X: %1   Y: %2")
+        emit pointer(tr("X: %1   Y: %2")
                         .arg(QString::fromStdString(c.MouseValueX().toString()),
                              QString::fromStdString(c.MouseValueY().toString())));
     });
@@ -119,6 +130,12 @@ void ChartView::prepare() {
     c.setMouseScan(true);  // the values under the pointer, on the status bar
     addPoints();
     c.SetScaleUnit();
+    drawnWithTitle();
+}
+
+void ChartView::drawnWithTitle() {
+    title_ = QString::fromStdString(chart_->control().Title());
+    redrawForTitle_->stop();
 }
 
 void ChartView::restore(QSettings& settings) {
@@ -127,6 +144,7 @@ void ChartView::restore(QSettings& settings) {
     c.setMouseScan(true);
     addPoints();
     c.SetScaleUnit();
+    drawnWithTitle();
 }
 
 void ChartView::addPoints() {

@@ -5,6 +5,7 @@
 #include "tesmo/TesmoWidget.h"
 
 class QDoubleSpinBox;
+class QTimer;
 
 // A year of daily values on a date axis with a grid, drawn as an animation whose step and
 // delay can be changed while it runs.
@@ -22,12 +23,19 @@ public:
 
 signals:
     void status(const QString& message);
+    // The chart values under the pointer.
+    void pointer(const QString& values);
 
 private:
     // A year of daily temperatures (those outside the bounds set are left out).
     void addPoints();
 
+    // The title set up with the chart: only a later change draws it again.
+    void drawnWithTitle();
+
     tesmo::TesmoWidget* chart_;
+    QString title_;  // the title the chart was last drawn with
+    QTimer* redrawForTitle_;
     QDoubleSpinBox* baseStep_;
     QDoubleSpinBox* delay_;
 };

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFileDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -49,10 +50,25 @@ DemoWindow::DemoWindow() {
     addDockWidget(Qt::RightDockWidgetArea, events);
 
     connect(tabs_, &QTabWidget::currentChanged, panel_, &PropertyPanel::refresh);
-    connect(tabs_, &QTabWidget::currentChanged, statusBar(), &QStatusBar::clearMessage);
+    // Each view's message (an error, until a drawing succeeds) shows while the view does;
+    // the chart values under the pointer have their own place.
+    pointer_ = new QLabel(this);
+    pointer_->setObjectName(QStringLiteral("pointer"));
+    statusBar()->addPermanentWidget(pointer_);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        pointer_->clear();
+        statusBar()->showMessage(messages_.value(tabs_->currentWidget()));
+    });
     connect(panel_, &PropertyPanel::failed, this, [this](const QString& m) { statusBar()->showMessage(m, 5000); });
-    connect(chartView_, &ChartView::status, this, [this](const QString& m) { statusBar()->showMessage(m); });
-    connect(mapView_, &MapView::status, this, [this](const QString& m) { statusBar()->showMessage(m); });
+    const auto messageOf = [this](QWidget* view) {
+        return [this, view](const QString& m) {
+            messages_[view] = m;
+            if (tabs_->currentWidget() == view) statusBar()->showMessage(m);
+        };
+    };
+    connect(chartView_, &ChartView::status, this, messageOf(chartView_));
+    connect(mapView_, &MapView::status, this, messageOf(mapView_));
+    connect(chartView_, &ChartView::pointer, pointer_, &QLabel::setText);
     watch(chartView_->chart(), tr("Chart"));
     watch(mapView_->map(), tr("Map"));
     resize(1200, 760);
@@ -94,7 +110,7 @@ void DemoWindow::watch(tesmo::TesmoWidget& control, const QString& name) {
         if (state == tesmo::TesmoWidget::DrawingState::Paused)
             statusBar()->showMessage(tr("Paused"));
         else
-            statusBar()->clearMessage();
+            statusBar()->showMessage(messages_.value(tabs_->currentWidget()));
     });
     connect(c, &tesmo::TesmoWidget::PropertyChanged, this,
             [this, name](const QString& property) { log(tr("%1: PropertyChanged %2").arg(name, property)); });

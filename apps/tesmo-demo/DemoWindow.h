@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 
 #include "tesmo/TesmoWidget.h"
@@ -8,6 +9,7 @@ class ChartView;
 class MapView;
 class PropertyPanel;
 class QProgressBar;
+class QLabel;
 class QListWidget;
 class QTabWidget;
 
@@ -41,4 +43,6 @@ private:
     QListWidget* log_;
     PropertyPanel* panel_;
     QProgressBar* progress_;
+    QLabel* pointer_;
+    QHash<QWidget*, QString> messages_;  // each view's last message
 };

@@ -77,10 +77,12 @@ MapView::MapView(QWidget* parent) : QWidget(parent), map_(new tesmo::TesmoWidget
     });
     // Play starts a playback, and pauses or resumes the one under way.
     connect(play, &QPushButton::clicked, this, [this] {
-        if (map_->drawingState() == tesmo::TesmoWidget::DrawingState::Idle)
+        if (map_->drawingState() == tesmo::TesmoWidget::DrawingState::Idle) {
             this->play(tracks_->currentText());
-        else
-            map_->setPaused(!map_->isPaused());
+            return;
+        }
+        map_->surface()->setFocus();  // Esc still cancels
+        map_->setPaused(!map_->isPaused());
     });
     connect(map_, &tesmo::TesmoWidget::drawingStateChanged, play, [play](tesmo::TesmoWidget::DrawingState state) {
         using State = tesmo::TesmoWidget::DrawingState;

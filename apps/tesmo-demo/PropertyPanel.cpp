@@ -4,6 +4,8 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QFormLayout>
@@ -69,42 +71,51 @@ PropertyPanel::PropertyPanel(std::function<tesmo::TesmoWidget&()> target, QWidge
 
 void PropertyPanel::addEditor(const QMetaProperty& property) {
     const QString name = QString::fromLatin1(property.name());
+    const auto keep = [this, &property](QWidget* widget, std::function<void(const QVariant&)> show) {
+        editors_.push_back({property, widget, std::move(show), QVariant()});
+    };
     if (property.isEnumType()) {
         auto* box = new QComboBox(this);
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->installEventFilter(this);
         const QMetaEnum choices = property.enumerator();
         for (int k = 0; k < choices.keyCount(); ++k) box->addItem(QString::fromLatin1(choices.key(k)), choices.value(k));
         connect(box, &QComboBox::activated, this, [this, property, box] { write(property, box->currentData()); });
-        editors_.push_back({property, box, [box](const QVariant& v) { box->setCurrentIndex(box->findData(v.toInt())); }});
+        keep(box, [box](const QVariant& v) { box->setCurrentIndex(box->findData(v.toInt())); });
         return;
     }
     switch (property.typeId()) {
         case QMetaType::Bool: {
             auto* box = new QCheckBox(this);
             connect(box, &QCheckBox::toggled, this, [this, property](bool on) { write(property, on); });
-            editors_.push_back({property, box, [box](const QVariant& v) { box->setChecked(v.toBool()); }});
+            keep(box, [box](const QVariant& v) { box->setChecked(v.toBool()); });
             return;
         }
         case QMetaType::Int: {
             auto* box = new QSpinBox(this);
+            box->setFocusPolicy(Qt::StrongFocus);
+            box->installEventFilter(this);
             box->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
             box->setSuffix(UnitOf(name));
             connect(box, &QSpinBox::editingFinished, this, [this, property, box] { write(property, box->value()); });
-            editors_.push_back({property, box, [box](const QVariant& v) { box->setValue(v.toInt()); }});
+            keep(box, [box](const QVariant& v) { box->setValue(v.toInt()); });
             return;
         }
         case QMetaType::Double: {
             auto* box = new QDoubleSpinBox(this);
+            box->setFocusPolicy(Qt::StrongFocus);
+            box->installEventFilter(this);
             box->setRange(-1e12, 1e12);
             box->setDecimals(2);
             box->setSuffix(UnitOf(name));
             connect(box, &QDoubleSpinBox::editingFinished, this, [this, property, box] { write(property, box->value()); });
-            editors_.push_back({property, box, [box](const QVariant& v) { box->setValue(v.toDouble()); }});
+            keep(box, [box](const QVariant& v) { box->setValue(v.toDouble()); });
             return;
         }
         case QMetaType::QString: {
             auto* edit = new QLineEdit(this);
             connect(edit, &QLineEdit::editingFinished, this, [this, property, edit] { write(property, edit->text()); });
-            editors_.push_back({property, edit, [edit](const QVariant& v) { edit->setText(v.toString()); }});
+            keep(edit, [edit](const QVariant& v) { edit->setText(v.toString()); });
             return;
         }
         case QMetaType::QColor: {
@@ -113,11 +124,11 @@ void PropertyPanel::addEditor(const QMetaProperty& property) {
                 const QColor chosen = QColorDialog::getColor(property.read(&target_()).value<QColor>(), this, name);
                 if (chosen.isValid()) write(property, chosen);
             });
-            editors_.push_back({property, button, [button](const QVariant& v) {
+            keep(button, [button](const QVariant& v) {
                                     const QColor color = v.value<QColor>();
                                     button->setIcon(Swatch(color));
                                     button->setText(color.name());
-                                }});
+                                });
             return;
         }
         case QMetaType::QFont: {
@@ -127,10 +138,10 @@ void PropertyPanel::addEditor(const QMetaProperty& property) {
                 const QFont chosen = QFontDialog::getFont(&ok, property.read(&target_()).value<QFont>(), this);
                 if (ok) write(property, chosen);
             });
-            editors_.push_back({property, button, [button](const QVariant& v) {
+            keep(button, [button](const QVariant& v) {
                                     const QFont font = v.value<QFont>();
                                     button->setText(QStringLiteral("%1, %2").arg(font.family()).arg(font.pointSizeF()));
-                                }});
+                                });
             return;
         }
         default: return;
@@ -138,6 +149,8 @@ void PropertyPanel::addEditor(const QMetaProperty& property) {
 }
 
 void PropertyPanel::write(const QMetaProperty& property, const QVariant& value) {
+    for (const Editor& e : editors_)
+        if (e.property.propertyIndex() == property.propertyIndex() && e.shown == value) return;
     property.write(&target_(), value);
     // A value the control refuses leaves the setting as it was: the editor shows that.
     refresh();
@@ -145,8 +158,17 @@ void PropertyPanel::write(const QMetaProperty& property, const QVariant& value) 
 
 void PropertyPanel::refresh() {
     tesmo::TesmoWidget& control = target_();
-    for (const Editor& e : editors_) {
+    for (Editor& e : editors_) {
         const QSignalBlocker quiet(e.widget);
-        e.show(e.property.read(&control));
+        e.shown = e.property.read(&control);
+        e.show(e.shown);
     }
+}
+
+bool PropertyPanel::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::Wheel || !box || box->hasFocus()) return false;
+    // To what holds the panel (a scroll area's viewport), which scrolls.
+    if (QWidget* holder = parentWidget()) QCoreApplication::sendEvent(holder, event);
+    return true;
 }

@@ -26,11 +26,15 @@ private:
         QMetaProperty property;
         QWidget* widget;
         std::function<void(const QVariant&)> show;
+        QVariant shown;  // the value the editor shows, so that leaving it unchanged writes nothing
     };
     // The editor of one property, or none for a type the panel does not edit.
     void addEditor(const QMetaProperty& property);
-    // Writes a value through the property, then shows what the control keeps.
+    // Writes a value through the property, then shows what the control keeps; a value the
+    // editor already showed is not written again.
     void write(const QMetaProperty& property, const QVariant& value);
+    // Number boxes take the wheel only once clicked: the wheel scrolls the panel.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::function<tesmo::TesmoWidget&()> target_;
     std::vector<Editor> editors_;

@@ -46,13 +46,16 @@ void Pause(int ms) {
     loop.exec();
 }
 
-// A left click on the map's surface at a position in pixels.
-void Click(QWidget* surface, QPoint at) {
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, at, surface->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+// A line dragged with the left button on the map's surface, through positions in pixels.
+void Drag(QWidget* surface, const QList<QPoint>& through) {
+    const auto send = [surface](QEvent::Type type, QPoint at, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, surface->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          held, {});
         QApplication::sendEvent(surface, &event);
-    }
+    };
+    send(QEvent::MouseButtonPress, through.front(), Qt::LeftButton);
+    for (const QPoint& at : through.mid(1)) send(QEvent::MouseMove, at, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, through.back(), Qt::NoButton);
 }
 
 void Tour(DemoWindow& window, const QString& dir) {
@@ -70,11 +73,13 @@ void Tour(DemoWindow& window, const QString& dir) {
     for (const char* track : {"Coastal Ferry", "Smugglers' Path", "River Run"}) map.play(QString::fromLatin1(track));
     Save(window, dir, QStringLiteral("tesmo-map.png"));
 
-    // A new track by points, with its Undo and Discard buttons; then thrown away.
+    // A new track by step on a cleared map, with its Undo and Discard buttons; then thrown
+    // away.
+    map.run(1104);
     AnswerQuestions(&window, QStringLiteral("Lighthouse walk"));
-    map.run(1108);
-    QWidget* surface = map.map().surface();
-    for (const QPoint at : {QPoint(120, 420), QPoint(260, 380), QPoint(390, 300), QPoint(520, 250)}) Click(surface, at);
+    map.run(1107);
+    Drag(map.map().surface(), {QPoint(120, 430), QPoint(200, 400), QPoint(280, 390), QPoint(360, 340),
+                               QPoint(440, 320), QPoint(520, 260), QPoint(600, 240), QPoint(680, 180)});
     Pause(300);  // the creation buttons follow
     Save(window, dir, QStringLiteral("tesmo-creating.png"));
     map.map().discardNewTrack();

@@ -30,6 +30,11 @@ void ApplyColor(const QColor& value, Set&& set) {
     if (value.isValid()) Apply([&] { set(FromQColor(value)); });
 }
 
+// A bound as the property reads it: a day number on a date axis, which stays one.
+Variant Bound(double value, bool asDate) {
+    return asDate ? Variant::fromDate(value) : Variant(value);
+}
+
 QVariant ToQVariant(const Variant& value) {
     switch (value.type()) {
         case VarType::Empty: return {};
@@ -155,16 +160,16 @@ bool TesmoWidget::getYAsDate() const { return Control().YAsDate(); }
 void TesmoWidget::setYAsDate(bool value) { Apply([&] { Control().setYAsDate(value); }); }
 
 double TesmoWidget::getMinX() const { return Control().MinX().toDouble(); }
-void TesmoWidget::setMinX(double value) { Apply([&] { Control().setMinX(Variant(value)); }); }
+void TesmoWidget::setMinX(double value) { Apply([&] { Control().setMinX(Bound(value, Control().XAsDate())); }); }
 
 double TesmoWidget::getMaxX() const { return Control().MaxX().toDouble(); }
-void TesmoWidget::setMaxX(double value) { Apply([&] { Control().setMaxX(Variant(value)); }); }
+void TesmoWidget::setMaxX(double value) { Apply([&] { Control().setMaxX(Bound(value, Control().XAsDate())); }); }
 
 double TesmoWidget::getMinY() const { return Control().MinY().toDouble(); }
-void TesmoWidget::setMinY(double value) { Apply([&] { Control().setMinY(Variant(value)); }); }
+void TesmoWidget::setMinY(double value) { Apply([&] { Control().setMinY(Bound(value, Control().YAsDate())); }); }
 
 double TesmoWidget::getMaxY() const { return Control().MaxY().toDouble(); }
-void TesmoWidget::setMaxY(double value) { Apply([&] { Control().setMaxY(Variant(value)); }); }
+void TesmoWidget::setMaxY(double value) { Apply([&] { Control().setMaxY(Bound(value, Control().YAsDate())); }); }
 
 int TesmoWidget::getUnitX() const { return Control().UnitX(); }
 void TesmoWidget::setUnitX(int value) { Apply([&] { Control().setUnitX(value); }); }

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -328,6 +329,20 @@ TEST(DemoHost, ThePanelStopAndChooserFollowTheControls) {
              EXPECT_GT(CountColor(chart.surface()->grab().toImage(), QColor(0x90, 0x90, 0x90)), 100)
                  << "the scale's grid stays";
          }},
+        {"editors left as they were",
+         [&] {
+             window.showView(&window.chartView());
+             chart.control().setDelay(0);
+             window.chartView().draw();
+             for (const char* name : {"Title", "MinX"}) {
+                 editor(name)->setFocus();
+                 QTest::keyClick(editor(name), Qt::Key_Tab);  // leaves it, changed or not
+             }
+             QApplication::processEvents();
+             EXPECT_TRUE(chart.control().XAsDate()) << "a date bound stays a date";
+             EXPECT_GT(CountColor(chart.surface()->grab().toImage(), QColor(0x10, 0x50, 0xB0)), 50)
+                 << "the line drawn stays";
+         }},
         {"values under the pointer",
          [&] {
              window.showView(&window.chartView());
@@ -335,7 +350,7 @@ TEST(DemoHost, ThePanelStopAndChooserFollowTheControls) {
                               chart.surface()->mapToGlobal(QPointF(chart.surface()->rect().center())), Qt::NoButton,
                               Qt::NoButton, {});
              QApplication::sendEvent(chart.surface(), &move);
-             const QString status = window.statusBar()->currentMessage();
+             const QString status = window.findChild<QLabel*>("pointer")->text();
              EXPECT_FALSE(chart.control().MouseValueX().toString().empty()) << "the pointer is scanned";
              EXPECT_TRUE(status.startsWith("X: ") && status.contains(QString::fromStdString(
                                                           chart.control().MouseValueX().toString())))
