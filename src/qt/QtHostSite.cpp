@@ -110,6 +110,12 @@ void QtHostSite::setEnabled(bool value) {
 
 void QtHostSite::PropertyChanged(const std::string& name) {
     if (!widget_) return;
+    // With AutoSize and a picture the control's size is the picture's: a layout keeps it so.
+    if (name == "AutoSize" || name == "Picture") {
+        const ucTesmo& c = widget_->control();
+        const auto policy = c.AutoSize() && !c.Picture().isEmpty() ? QSizePolicy::Fixed : QSizePolicy::Preferred;
+        widget_->setSizePolicy(policy, policy);
+    }
     ReentryGate::Scope scope(gate_);
     emit widget_->PropertyChanged(QString::fromStdString(name));
     if (widget_) emit widget_->settingsChanged();

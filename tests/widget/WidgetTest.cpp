@@ -119,6 +119,13 @@ TEST(Widget, SizesAreAppliedOrRefusedClearly) {
     EXPECT_EQ(laid->control().Height(), 150 * 15);
     EXPECT_TRUE(notified.contains("Width") && notified.contains("Height"));
     EXPECT_EQ(laid->surface()->geometry(), QRect(1, 1, 448, 148)) << "the surface covers the widget";
+    // With AutoSize the layout gives the control its picture's size.
+    QImage picture(120, 80, QImage::Format_RGB32);
+    picture.fill(Qt::green);
+    laid->control().setPicture(TesmoWidget::pictureFromImage(picture));
+    laid->control().setAutoSize(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return laid->size() == QSize(122, 82); }));
+    EXPECT_EQ(laid->control().Width(), 122 * 15);
 
     QSplitter split;  // sizes its widgets without a layout
     auto* inSplitter = new TesmoWidget;
