@@ -188,6 +188,10 @@ TEST_F(VariantText, FollowsTheSharedLocaleValues) {
     EXPECT_DOUBLE_EQ(Variant("3/31/1999").toDouble(), DayNumberFromCivil(1999, 3, 31));
     EXPECT_DOUBLE_EQ(Variant(true).toDouble(), -1);
     EXPECT_EQ(test::ErrorOf([] { (void)Variant("abc").toDouble(); }), errors::TypeMismatch);
+    // The largest doubles written with 15 digits round past the largest double.
+    const std::string largest = Variant(-1.7976931348623157e308).toString();
+    EXPECT_EQ(largest, "-1,79769313486232E+308");
+    EXPECT_EQ(test::ErrorOf([&] { (void)Variant(largest).toDouble(); }), errors::Overflow);
 }
 
 }  // namespace
