@@ -18,8 +18,7 @@ bool Steering::IsPaused() const {
 }
 
 std::int32_t Steering::DrawingState() const {
-    const ControlState& s = c_.d->s;
-    return !(s.Drawing || s.PlaybackBusy) ? 0 : s.Paused ? 2 : 1;
+    return DrawingStateOf(c_.d->s);
 }
 
 bool Steering::UndoLastPoint() {

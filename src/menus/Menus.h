@@ -83,8 +83,7 @@ private:
     // owns it, else none (another control registered it since).
     std::int64_t MenuWindow();
     // Unhooks and unregisters the windows of this control but `kept` (every one without it),
-    // giving them back their
-    // own menus when asked.
+    // giving them back their own menus when asked.
     void LeaveWindowsBut(std::optional<std::int64_t> kept, bool resetMenus);
 
     ControlState& s_;

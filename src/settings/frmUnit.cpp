@@ -6,7 +6,6 @@
 #include "support/DateText.h"
 #include "support/DayNumber.h"
 #include "support/NumberFormat.h"
-#include "support/NumberReading.h"
 #include "support/Pickers.h"
 #include "support/SharedValues.h"
 #include "surface/Clock.h"
@@ -58,8 +57,7 @@ double ToDayNumber(std::string text) {
 // A number bound the control's setter would pass over without a word (no number, or none
 // a Single holds) is refused here, so that OK never stands for a value that was dropped.
 void CheckBound(const std::string& text) {
-    if (const auto form = ReadNumberForm(text, Shared().Symbols()); form && std::isinf(*form)) ThrowOverflow();
-    const auto number = ReadNumberText(text);
+    const auto number = ReadNumberChecked(text);
     if (!number) throw Error(errors::TypeMismatch, "Type mismatch");
     ToSingle(*number);
 }

@@ -1,5 +1,8 @@
 #include "support/SharedValues.h"
 
+#include <cmath>
+
+#include "support/Conversions.h"
 #include "support/NumberReading.h"
 
 namespace tesmo {
@@ -11,6 +14,12 @@ SharedValues& Shared() {
 
 std::optional<double> ReadNumberText(std::string_view text) {
     return ReadNumber(text, Shared().Symbols());
+}
+
+std::optional<double> ReadNumberChecked(std::string_view text) {
+    if (const auto number = ReadNumberText(text)) return number;
+    if (const auto beyond = ReadNumberForm(text, Shared().Symbols()); beyond && std::isinf(*beyond)) ThrowOverflow();
+    return std::nullopt;
 }
 
 std::optional<double> ReadDateText(std::string_view text) {

@@ -26,6 +26,9 @@ SharedValues& Shared();
 // Reads a value the way the control's conversions do: a number in the user's locale,
 // or a date in the user's date order.
 std::optional<double> ReadNumberText(std::string_view text);
+// As ReadNumberText, but a number beyond a double (the 15-digit text of the largest ones
+// rounds past it) throws Overflow (6) instead of reading as no number.
+std::optional<double> ReadNumberChecked(std::string_view text);
 std::optional<double> ReadDateText(std::string_view text);
 
 }  // namespace tesmo

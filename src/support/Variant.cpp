@@ -4,9 +4,7 @@
 
 #include "support/DateText.h"
 #include "support/DayNumber.h"
-#include "support/Conversions.h"
 #include "support/NumberFormat.h"
-#include "support/NumberReading.h"
 #include "support/SharedValues.h"
 #include "tesmo/Error.h"
 
@@ -37,10 +35,8 @@ double Variant::toDouble() const {
     switch (type_) {
         case VarType::Empty: return 0.0;
         case VarType::String:
-            if (auto n = ReadNumberText(text_)) return *n;
+            if (auto n = ReadNumberChecked(text_)) return *n;
             if (auto d = ReadDateText(text_)) return *d;
-            // A number beyond a double (the 15-digit text of the largest ones rounds past it).
-            if (auto beyond = ReadNumberForm(text_, Shared().Symbols()); beyond && std::isinf(*beyond)) ThrowOverflow();
             throw Error(errors::TypeMismatch, "Type mismatch");
         default: return number_;
     }

@@ -31,9 +31,12 @@ void AbortDrawing(ControlState& s, const Ports& ports, Menus& menus) {
     TellDrawingState(s, ports);
 }
 
+std::int32_t DrawingStateOf(const ControlState& s) {
+    return !(s.Drawing || s.PlaybackBusy) ? 0 : s.Paused ? 2 : 1;
+}
+
 void TellDrawingState(ControlState& s, const Ports& ports) {
-    const bool busy = s.Drawing || s.PlaybackBusy;
-    const std::int32_t state = !busy ? 0 : s.Paused ? 2 : 1;
+    const std::int32_t state = DrawingStateOf(s);
     if (state == s.ToldDrawingState) return;
     s.ToldDrawingState = state;
     ports.events.DrawingStateChanged(state);

@@ -13,7 +13,9 @@ class Menus;
 // BaseStep surface units with a pause of Delay milliseconds before every step.
 // Stops a running drawing: clears the flags, asks it to stop and clears the surface.
 void AbortDrawing(ControlState& s, const Ports& ports, Menus& menus);
-// Tells the host the drawing state (idle, drawing, paused) when it changed since last told.
+// The drawing state: 0 idle, 1 drawing (also between the branches of a playback), 2 paused.
+std::int32_t DrawingStateOf(const ControlState& s);
+// Tells the host the drawing state when it changed since last told.
 void TellDrawingState(ControlState& s, const Ports& ports);
 // Tells the host how far the drawing is: at most about 30 times a second, and always when
 // `last`.

@@ -38,7 +38,7 @@ void TrackCreation::BeginNewTrack(CreationMode mode) {
     s_.NewTrackName = TrackNameOf(ports_.prompts.InputBox("Choose the new Track name.", "", ""));
     // A mode armed before would otherwise write its clicks under the new name, or under a
     // name nobody can see.
-    if (s_.NewTrackName.find_first_not_of(" \t\r\n\v\f") == std::string::npos) {
+    if (s_.NewTrackName.empty()) {
         Disarm();
         return;
     }
