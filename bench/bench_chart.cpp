@@ -6,24 +6,34 @@
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <vector>
 
+#include "control/Container.h"
+#include "fakes/Fakes.h"
+#include "qt/QtSurface.h"
+#include "qt/QtUiLoop.h"
 #include "tesmo/TesmoWidget.h"
 
 namespace {
 
-std::unique_ptr<tesmo::TesmoWidget> ChartControl(double maxX) {
-    auto widget = std::make_unique<tesmo::TesmoWidget>();
-    tesmo::ucTesmo& c = widget->control();
+// A chart from 0 to maxX across, drawn without a delay.
+void ChartSettings(tesmo::ucTesmo& c, double maxX) {
     c.setMapStyle(tesmo::enMapStyle::ScaleSystem);
     c.setMinX(0);
     c.setMaxX(maxX);
     c.setMinY(-1000000);
     c.setMaxY(1000000);
     c.setDelay(0);
+}
+
+std::unique_ptr<tesmo::TesmoWidget> ChartControl(double maxX) {
+    auto widget = std::make_unique<tesmo::TesmoWidget>();
+    ChartSettings(widget->control(), maxX);
     return widget;
 }
 
@@ -96,50 +106,176 @@ void BM_MemoryPerPoint(benchmark::State& state) {
 }
 BENCHMARK(BM_MemoryPerPoint)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// A surface that can keep, in its pixels, the polylines it is given: the points a plain
+// painter then draws as the floor.
+struct KeptSurface : tesmo::QtSurface {
+    static constexpr float kTwipsPerPixel = 15;
+    KeptSurface() : QtSurface(kTwipsPerPixel, kTwipsPerPixel) {}
+    void Polyline(std::span<const float> x, std::span<const float> y, std::int32_t color) override {
+        if (keep)
+            for (std::size_t i = 0; i < x.size(); ++i)
+                if (i > 0 || kept.isEmpty()) kept.append(QPointF(x[i] / kTwipsPerPixel, y[i] / kTwipsPerPixel));
+        QtSurface::Polyline(x, y, color);
+    }
+    bool keep = false;
+    QPolygonF kept;
+};
+
+// A chart control on the real surface, user-interface loop and clock, with `points` of a
+// random walk added.
+struct LiveChart {
+    explicit LiveChart(int points) {
+        // The demo's control: 640 x 413 pixels, its surface inside a one-pixel border.
+        host.innerWidth = 640 * KeptSurface::kTwipsPerPixel;
+        host.innerHeight = 413 * KeptSurface::kTwipsPerPixel;
+        tesmo::Container container(control);
+        container.Initialize();
+        container.InitProperties();
+        container.StartRunTime();
+        container.Resize();
+        ChartSettings(control, points);
+        for (const auto& [x, y] : Walk(points)) control.Point_Add(x, y);
+    }
+    KeptSurface surface;
+    tesmo::test::FakePrompts prompts;
+    tesmo::test::FakeHost host;
+    tesmo::SystemClock clock;
+    tesmo::ReentryGate gate;
+    tesmo::QtUiLoop ui{clock, gate};
+    tesmo::test::FakeLocale locale;
+    tesmo::test::FakeDialogs dialogs;
+    tesmo::test::RecordingEvents events;
+    tesmo::StoreEngine database;
+    tesmo::test::FakeWindowSystem windows;
+    tesmo::test::FakeCommonDialogs common;
+    tesmo::ucTesmo control{
+        tesmo::Ports{surface, prompts, host, ui, clock, locale, dialogs, events, database, windows, common}};
+};
+
+double Milliseconds(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Draw with Delay 0 against two floors drawn in the same run, turn about with it, on a copy
+// of the same surface image with the chart's pen: one drawPolyline of the same mapped
+// points, and a drawLine a segment.
 void BM_DrawDelay0(benchmark::State& state) {
     const auto n = static_cast<int>(state.range(0));
-    auto widget = ChartControl(n);
-    for (const auto& [x, y] : Walk(n)) widget->control().Point_Add(x, y);
-    for (auto _ : state) benchmark::DoNotOptimize(widget->control().Draw());
-    state.SetItemsProcessed(state.iterations() * n);
-}
-BENCHMARK(BM_DrawDelay0)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-
-// The floor: the same mapped polyline drawn with one QPainter::drawLine call a segment on
-// an image of the surface's size.
-void BM_PlainDrawLine(benchmark::State& state) {
-    const auto n = static_cast<int>(state.range(0));
-    auto widget = ChartControl(n);
-    const QSize size = widget->surface()->size();
-    QImage image(size, QImage::Format_RGB32);
-    const auto walk = Walk(n);
-    const double fx = (size.width() - 64.0) / n, fy = (size.height() - 32.0) / 2000000.0;
-    std::vector<QPointF> mapped;
-    for (const auto& [x, y] : walk) mapped.emplace_back(32 + x * fx, size.height() - 16 - (y + 1000000) * fy);
+    LiveChart chart(n);
+    chart.surface.keep = true;
+    chart.control.Draw();
+    chart.surface.keep = false;
+    const QPolygonF points = chart.surface.kept;
+    if (points.size() != n) {
+        state.SkipWithError("the drawing did not go through the surface's polyline");
+        return;
+    }
+    QImage image = chart.surface.image().copy();
+    QPen pen(QColor(0, 0, 0));
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    std::vector<double> ours, polyline, lines;
     for (auto _ : state) {
-        QPainter painter(&image);
-        painter.setPen(QPen(Qt::red, 1));
-        for (std::size_t i = 0; i + 1 < mapped.size(); ++i) painter.drawLine(mapped[i], mapped[i + 1]);
+        auto start = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(chart.control.Draw());
+        ours.push_back(Milliseconds(start));
+        state.SetIterationTime(ours.back() / 1000);
+        start = std::chrono::steady_clock::now();
+        {
+            QPainter painter(&image);
+            painter.setPen(pen);
+            painter.drawPolyline(points);
+        }
+        polyline.push_back(Milliseconds(start));
+        if (n > 100000) continue;
+        start = std::chrono::steady_clock::now();
+        {
+            QPainter painter(&image);
+            painter.setPen(pen);
+            for (qsizetype i = 0; i + 1 < points.size(); ++i) painter.drawLine(points[i], points[i + 1]);
+        }
+        lines.push_back(Milliseconds(start));
+    }
+    state.counters["polyline_floor_ms"] = Median(polyline);
+    state.counters["ratio_to_polyline"] = Median(ours) / Median(polyline);
+    if (!lines.empty()) {
+        state.counters["drawline_floor_ms"] = Median(lines);
+        state.counters["ratio_to_drawline"] = Median(ours) / Median(lines);
     }
     state.SetItemsProcessed(state.iterations() * n);
 }
-BENCHMARK(BM_PlainDrawLine)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawDelay0)->Arg(10000)->Arg(100000)->Arg(1000000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// The reference: a scale of the same parts drawn with plain QPainter calls on an image of
+// the surface's: the background, the frame, 11 grid lines and 22 labels an axis, a title.
+void PlainScale(QImage& image, const QStringList& labels) {
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), Qt::white);
+    QPen pen(QColor(0xC0, 0xC0, 0xC0));
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::RoundCap);
+    painter.setPen(pen);
+    const QRectF plot(48.5, 24.5, 560, 350);
+    painter.drawRect(plot);
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const double x = plot.left() + plot.width() * static_cast<double>(i) / 10;
+        const double y = plot.bottom() - plot.height() * static_cast<double>(i) / 10;
+        painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    }
+    painter.setPen(Qt::black);
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        const double x = plot.left() + plot.width() * static_cast<double>(i) / 10;
+        const double y = plot.bottom() - plot.height() * static_cast<double>(i) / 10;
+        painter.drawText(QPointF(x - 6, plot.bottom() + 14), labels[i]);
+        painter.drawText(QPointF(x - 6, plot.top() - 4), labels[i]);
+        painter.drawText(QPointF(plot.left() - 24, y + 4), labels[i]);
+        painter.drawText(QPointF(plot.right() + 4, y + 4), labels[i]);
+    }
+    painter.drawText(QPointF(8, 14), QStringLiteral("Rainfall"));
+}
+
+// SetScaleUnit with its drawing finished, against the plain scale, turn about with it.
 void BM_SetScaleUnit(benchmark::State& state) {
-    auto widget = ChartControl(100);
-    tesmo::ucTesmo& c = widget->control();
+    LiveChart chart(0);
+    tesmo::ucTesmo& c = chart.control;
+    c.setMinX(0);
+    c.setMaxX(100);
     c.setMinY(0);
     c.setMaxY(100);
     c.setViewGrid(state.range(0) != 0);
+    if (state.range(0) != 0) c.setTitle("Rainfall");
     if (state.range(1) != 0) {
         c.setMinX(tesmo::Variant::fromDate(43831));  // 1 January 2020
         c.setMaxX(tesmo::Variant::fromDate(43831 + 3652));
         c.setUnitX(90);
     }
-    for (auto _ : state) benchmark::DoNotOptimize(c.SetScaleUnit());
+    QImage image = chart.surface.image().copy();
+    QStringList labels;
+    for (int i = 0; i <= 100; i += 10) labels << QString::number(i);
+    std::vector<double> ours, plain;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(c.SetScaleUnit());
+        benchmark::DoNotOptimize(chart.surface.image());
+        ours.push_back(Milliseconds(start) * 1000);
+        state.SetIterationTime(ours.back() / 1e6);
+        start = std::chrono::steady_clock::now();
+        PlainScale(image, labels);
+        plain.push_back(Milliseconds(start) * 1000);
+    }
+    state.counters["median_us"] = Median(ours);
+    state.counters["plain_us"] = Median(plain);
+    state.counters["ratio_to_plain"] = Median(ours) / Median(plain);
     state.SetLabel(std::string(state.range(1) ? "dates, 10 years" : "0..100 by 10") +
-                   (state.range(0) ? ", grid" : ", ticks"));
+                   (state.range(0) ? ", grid, title" : ", ticks"));
 }
-BENCHMARK(BM_SetScaleUnit)->Args({0, 0})->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SetScaleUnit)->Args({0, 0})->Args({1, 0})->Args({1, 1})->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -80,12 +81,27 @@ struct ControlState {
     // The path being animated, in surface units, and the branch being played.
     std::vector<double> PointsX;
     std::vector<double> PointsY;
+    // PointsX / PointsY as the Singles a whole segment is drawn with: filled with them, or by
+    // the first drawing that needs them.
+    std::vector<float> SingleX;
+    std::vector<float> SingleY;
     // Counts the replacements of PointsX / PointsY: a drawing whose path is replaced from one
     // of its yields stops there instead of reading the new one. A new path is filled in
     // the spare vectors and put in place whole.
     std::uint64_t PathGeneration = 0;
     std::vector<double> SpareX;
     std::vector<double> SpareY;
+    // When PointsX / PointsY are the chart's points as mapped: from which collection and
+    // how many, with what mapping and what axis kinds as they stood after. Drawing the same
+    // points again maps only those added since.
+    struct MappedPoints {
+        std::uint64_t generation = 0;
+        std::size_t count = 0;
+        MappingRecord mapping;
+        bool xAsDate = false;
+        bool yAsDate = false;
+    };
+    std::optional<MappedPoints> ChartPath;
     std::int16_t BranchIndex = 0;
     std::int16_t BranchCount = 0;
     std::string PreviousTrackName;
@@ -133,6 +149,9 @@ inline void TakeSpare(ControlState& s, std::vector<double>& x, std::vector<doubl
 // Makes x / y the path to draw; the memory of the path it replaces is kept for the next.
 inline void PutPath(ControlState& s, std::vector<double>&& x, std::vector<double>&& y) {
     ++s.PathGeneration;
+    s.ChartPath.reset();
+    s.SingleX.clear();
+    s.SingleY.clear();
     s.SpareX = std::exchange(s.PointsX, std::move(x));
     s.SpareY = std::exchange(s.PointsY, std::move(y));
 }

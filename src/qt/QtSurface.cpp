@@ -2,7 +2,10 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QTextLayout>
+#include <array>
 #include <cmath>
+#include <limits>
 
 #include "qt/Colors.h"
 #include "qt/QtFont.h"
@@ -46,6 +49,62 @@ bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
     a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
     b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
     return true;
+}
+
+// The pixels a one-pixel pen with round caps covers for a horizontal or vertical segment
+// inside the image, without a transformation: a run along the row or column of its ends'
+// 26.6 fixed-point coordinates, from the pixel of one end to that of the other. Filling it
+// is far faster than stroking it.
+std::optional<QRect> AxisRun(QPointF a, QPointF b) {
+    const auto fixed = [](double v) { return static_cast<int>(v * 64.); };
+    int x1 = fixed(a.x()), y1 = fixed(a.y()), x2 = fixed(b.x()), y2 = fixed(b.y());
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    if (y1 == y2 && x1 != x2) return QRect(QPoint(x1 >> 6, y1 >> 6), QPoint(x2 >> 6, y1 >> 6));
+    if (x1 == x2 && y1 != y2) return QRect(QPoint(x1 >> 6, y1 >> 6), QPoint(x1 >> 6, y2 >> 6));
+    return std::nullopt;
+}
+
+// False also for a point that is not a number.
+bool Within(QPointF p, const QRectF& r) {
+    return p.x() >= r.left() && p.x() <= r.right() && p.y() >= r.top() && p.y() <= r.bottom();
+}
+
+// The smallest and largest coordinates of a block of points; `probe` stays 0 unless one
+// of them is not a finite number.
+struct Extent {
+    float minX = std::numeric_limits<float>::infinity();
+    float maxX = -std::numeric_limits<float>::infinity();
+    float minY = std::numeric_limits<float>::infinity();
+    float maxY = -std::numeric_limits<float>::infinity();
+    float probe = 0;
+
+    bool within(const QRectF& r) const {
+        return probe == 0 && minX >= r.left() && maxX <= r.right() && minY >= r.top() && maxY <= r.bottom();
+    }
+};
+
+// Writes the points given in twips as pixels, as a segment at a time converts them, and
+// measures their extent: branch-free passes that run on vectors.
+template <qsizetype Block>
+Extent ToPixels(const float* x, const float* y, qsizetype count, float pixelX, float pixelY, QPointF* out) {
+    std::array<float, Block> fx, fy;
+    Extent e;
+    float x0 = e.minX, x1 = e.maxX, y0 = e.minY, y1 = e.maxY, probe = 0;
+#pragma omp simd reduction(min : x0, y0) reduction(max : x1, y1) reduction(+ : probe)
+    for (qsizetype k = 0; k < count; ++k) {
+        const float px = x[k] / pixelX, py = y[k] / pixelY;
+        fx[k] = px;
+        fy[k] = py;
+        x0 = std::min(x0, px);
+        x1 = std::max(x1, px);
+        y0 = std::min(y0, py);
+        y1 = std::max(y1, py);
+        probe += (px - px) + (py - py);
+    }
+#pragma omp simd
+    for (qsizetype k = 0; k < count; ++k) out[k] = QPointF(fx[k], fy[k]);
+    return {x0, x1, y0, y1, probe};
 }
 
 QString Printable(const std::string& text) {
@@ -114,8 +173,9 @@ QPainter& QtSurface::painter() {
 void QtSurface::endPainting() {
     drawPending();
     painter_.reset();
-    // The next painter starts with its own default pen.
+    // The next painter starts with its own default pen and font.
     penColor_ = -1;
+    painterHasFont_ = false;
 }
 
 void QtSurface::setPen(std::int32_t color) {
@@ -130,11 +190,33 @@ void QtSurface::setPen(std::int32_t color) {
 }
 
 void QtSurface::drawPending() {
-    if (pending_.isEmpty()) return;
-    QPolygonF points;
-    points.swap(pending_);
+    if (pendingCount_ == 2) keepLoneSegment();
+    if (pendingCount_ == 0 && pendingLines_.empty() && pendingRuns_.empty()) return;
     setPen(pendingColor_);
-    painter().drawPolyline(points);
+    if (!pendingLines_.empty()) {
+        painter().drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+        pendingLines_.clear();
+    }
+    for (const QRect& run : pendingRuns_) painter().fillRect(run, ShownColor(pendingColor_));
+    pendingRuns_.clear();
+    if (pendingCount_ > 0) painter().drawPolyline(pending_.get(), static_cast<int>(pendingCount_));
+    pendingCount_ = 0;
+    pendingArea_ = QRectF();
+}
+
+void QtSurface::keepLoneSegment() {
+    const QPointF a = pending_[0], b = pending_[1];
+    // A point is drawn another way than a segment.
+    if (a == b) return;
+    if (image_.devicePixelRatio() == 1 && penWidth_ <= 1) {
+        if (const auto run = AxisRun(a, b)) {
+            pendingRuns_.push_back(*run);
+            pendingCount_ = 0;
+            return;
+        }
+    }
+    pendingLines_.emplace_back(a, b);
+    pendingCount_ = 0;
 }
 
 void QtSurface::markDirty(const QRectF& rect) {
@@ -183,28 +265,93 @@ void QtSurface::Line(float x1, float y1, float x2, float y2, std::int32_t color)
 
 void QtSurface::drawSegment(float x1, float y1, float x2, float y2, std::int32_t color) {
     if (image_.isNull()) return;
+    drawSegment(toPixels(x1, y1), toPixels(x2, y2), color);
+}
+
+void QtSurface::Polyline(std::span<const float> x, std::span<const float> y, std::int32_t color) {
+    const std::size_t n = std::min(x.size(), y.size());
+    if (image_.isNull() || n < 2) return;
     const double w = std::max<int>(1, drawWidth_);
-    QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
     const QRectF bounds = innerRect().adjusted(-w, -w, w, w);
-    const auto within = [&](QPointF p) {
-        return p.x() >= bounds.left() && p.x() <= bounds.right() && p.y() >= bounds.top() && p.y() <= bounds.bottom();
-    };
-    const bool inside = within(a) && within(b);
+    const auto pixel = [&](std::size_t i) { return toPixels(x[i], y[i]); };
+    QPointF a = pixel(0);
+    std::size_t i = 1;
+    while (i < n) {
+        // The first segment of a run goes the general way; the points after it that stay
+        // inside the bounds extend the pending polyline exactly as a segment at a time would.
+        drawSegment(a, pixel(i), color);
+        a = pixel(i++);
+        if (pendingCount_ == 0 || pendingLast() != a) continue;
+        double minX = a.x(), maxX = a.x(), minY = a.y(), maxY = a.y();
+        const auto widen = [&](double x0, double x1, double y0, double y1) {
+            minX = std::min(minX, x0);
+            maxX = std::max(maxX, x1);
+            minY = std::min(minY, y0);
+            maxY = std::max(maxY, y1);
+        };
+        bool inside = true;
+        while (inside && i < n) {
+            if (pendingCount_ >= kPendingLimit) {
+                drawPending();
+                pending_[pendingCount_++] = a;
+            }
+            const auto count = static_cast<qsizetype>(std::min<std::size_t>(kPendingLimit - pendingCount_, n - i));
+            QPointF* out = pending_.get() + pendingCount_;
+            const Extent extent = ToPixels<kPendingLimit>(&x[i], &y[i], count, pixelX_, pixelY_, out);
+            // The common case: the whole block inside. Otherwise the block is taken up to its
+            // first point outside.
+            qsizetype taken = count;
+            if (extent.within(bounds)) {
+                widen(extent.minX, extent.maxX, extent.minY, extent.maxY);
+            } else {
+                for (taken = 0; Within(out[taken], bounds); ++taken)
+                    widen(out[taken].x(), out[taken].x(), out[taken].y(), out[taken].y());
+                inside = false;
+            }
+            pendingCount_ += taken;
+            i += static_cast<std::size_t>(taken);
+            a = pendingLast();
+        }
+        markPending(QPointF(minX, minY), QPointF(maxX, maxY), w);
+    }
+}
+
+void QtSurface::drawSegment(QPointF a, QPointF b, std::int32_t color) {
+    const double w = std::max<int>(1, drawWidth_);
+    const QRectF bounds = innerRect().adjusted(-w, -w, w, w);
+    const bool inside = Within(a, bounds) && Within(b, bounds);
     if (!inside && !ClipSegment(a, b, bounds)) return;
-    const bool continues = inside && !pending_.isEmpty() && pendingColor_ == color && penWidth_ == drawWidth_ &&
-                           pending_.constLast() == a && pending_.size() < 4096;
+    const bool continues = inside && pendingCount_ > 0 && pendingColor_ == color && penWidth_ == drawWidth_ &&
+                           pendingLast() == a && pendingCount_ < kPendingLimit;
     if (!continues) {
-        drawPending();
-        setPen(color);
+        // A lone segment joins the separate segments of its pen drawn together, as the
+        // ticks and the grid of a scale are.
+        if (inside && pendingCount_ == 2 && pendingColor_ == color && penWidth_ == drawWidth_ &&
+            static_cast<qsizetype>(pendingLines_.size() + pendingRuns_.size()) < kPendingLimit)
+            keepLoneSegment();
+        if (pendingCount_ > 0 || !inside || pendingColor_ != color || penWidth_ != drawWidth_) {
+            drawPending();
+            setPen(color);
+        }
     }
     if (inside) {
-        if (pending_.isEmpty()) pending_.append(a);
-        pending_.append(b);
+        if (pendingCount_ == 0) pending_[pendingCount_++] = a;
+        pending_[pendingCount_++] = b;
         pendingColor_ = color;
     } else {
         painter().drawLine(a, b);
     }
-    markDirty(a, b, w);
+    if (inside) {
+        markPending(a, b, w);
+    } else {
+        markDirty(a, b, w);
+    }
+}
+
+void QtSurface::markPending(QPointF a, QPointF b, double margin) {
+    markDirty(a, b, margin);
+    const QRectF area = QRectF(a, b).normalized().adjusted(-margin, -margin, margin, margin);
+    pendingArea_ = pendingArea_.isNull() ? area : pendingArea_.united(area);
 }
 
 void QtSurface::Box(float x1, float y1, float x2, float y2, std::int32_t color) {
@@ -226,31 +373,70 @@ void QtSurface::Box(float x1, float y1, float x2, float y2, std::int32_t color) 
 
 void QtSurface::Print(const std::string& text, bool endLine) {
     const QString shown = Printable(text);
-    const QFontMetricsF metrics(font_);
     if (!image_.isNull() && !shown.isEmpty()) {
-        drawPending();
+        const QPointF origin = toPixels(currentX_, currentY_);
+        const QPointF baseline(origin.x(), origin.y() + metrics_.ascent());
+        const TextExtent& extent = measure(shown);
+        const QRectF area = QRectF(origin, QSizeF(extent.advance, metrics_.height()))
+                                .united(extent.ink.translated(baseline))
+                                .adjusted(-2, -2, 2, 2);
+        // Lines still pending that the text does not touch may be drawn after it: the
+        // pixels are the same, and a scale's labels then do not split its lines.
+        if (pendingArea_.intersects(area)) drawPending();
         QPainter& p = painter();
-        p.setFont(font_);
+        if (!painterHasFont_) p.setFont(font_);
+        painterHasFont_ = true;
         p.setPen(ShownColor(foreColor_));
         penColor_ = -1;
-        const QPointF origin = toPixels(currentX_, currentY_);
-        p.drawText(QPointF(origin.x(), origin.y() + metrics.ascent()), shown);
-        markDirty(QRectF(origin, QSizeF(metrics.horizontalAdvance(shown), metrics.height())).adjusted(-2, -2, 2, 2));
+        // Glyphs laid out once are placed as the painter places a text's only without a
+        // transformation; on a high-resolution image the text is laid out each time.
+        if (image_.devicePixelRatio() == 1) {
+            for (const QGlyphRun& run : glyphs(shown)) p.drawGlyphRun(baseline, run);
+        } else {
+            p.drawText(baseline, shown);
+        }
+        markDirty(QRectF(origin, QSizeF(extent.advance, metrics_.height())).adjusted(-2, -2, 2, 2));
     }
     if (endLine) {
         currentX_ = 0;
-        currentY_ += static_cast<float>(metrics.height()) * pixelY_;
+        currentY_ += static_cast<float>(metrics_.height()) * pixelY_;
     } else {
-        currentX_ += static_cast<float>(metrics.horizontalAdvance(shown)) * pixelX_;
+        currentX_ += static_cast<float>(measure(shown).advance) * pixelX_;
     }
 }
 
+const QtSurface::TextExtent& QtSurface::measure(const QString& text) const {
+    const auto kept = extents_.constFind(text);
+    if (kept != extents_.cend()) return *kept;
+    if (extents_.size() >= kKeptExtents) extents_.clear();
+    return *extents_.insert(text, {metrics_.horizontalAdvance(text), metrics_.boundingRect(text)});
+}
+
+const QList<QGlyphRun>& QtSurface::glyphs(const QString& text) {
+    const auto kept = glyphRuns_.constFind(text);
+    if (kept != glyphRuns_.cend()) return *kept;
+    if (glyphRuns_.size() >= kKeptExtents) glyphRuns_.clear();
+    // Laid out as the painter lays out a text it draws: in the font as the image resolves it.
+    QTextLayout layout(text, font_, &image_);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<QGlyphRun> runs = layout.glyphRuns();
+    // Placed from the baseline.
+    for (QGlyphRun& run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& p : positions) p.ry() -= line.ascent();
+        run.setPositions(positions);
+    }
+    return *glyphRuns_.insert(text, runs);
+}
+
 float QtSurface::TextWidth(const std::string& text) const {
-    return static_cast<float>(QFontMetricsF(font_).horizontalAdvance(Printable(text))) * pixelX_;
+    return static_cast<float>(measure(Printable(text)).advance) * pixelX_;
 }
 
 float QtSurface::TextHeight(const std::string&) const {
-    return static_cast<float>(QFontMetricsF(font_).height()) * pixelY_;
+    return static_cast<float>(metrics_.height()) * pixelY_;
 }
 
 float QtSurface::ScaleWidth() const {
@@ -282,6 +468,9 @@ Font QtSurface::Font() const {
 void QtSurface::setFont(const tesmo::Font& font) {
     endPainting();
     font_ = ToQFont(font);
+    metrics_ = QFontMetricsF(font_);
+    extents_.clear();
+    glyphRuns_.clear();
 }
 
 void QtSurface::setAutoSize(bool value) {
@@ -356,6 +545,7 @@ void QtSurface::resizeOuter(QSize outer) {
             }
         }
         image_ = std::move(next);
+        glyphRuns_.clear();
         markDirty(innerRect());
     }
     if (widget_ && widget_->size() != outer_) widget_->resize(outer_);

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
-#include <QPolygonF>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "surface/Surface.h"
 
@@ -38,6 +42,7 @@ public:
     void Cls() override;
     void Line(float x1, float y1, float x2, float y2) override;
     void Line(float x1, float y1, float x2, float y2, std::int32_t color) override;
+    void Polyline(std::span<const float> x, std::span<const float> y, std::int32_t color) override;
     void Box(float x1, float y1, float x2, float y2, std::int32_t color) override;
     void Print(const std::string& text, bool endLine) override;
     float TextWidth(const std::string& text) const override;
@@ -72,13 +77,20 @@ public:
     bool ClipControls() const override { return true; }
 
 private:
+    // The most points a polyline drawn at once holds.
+    static constexpr qsizetype kPendingLimit = 4096;
+    // The most text extents kept.
+    static constexpr qsizetype kKeptExtents = 1024;
+
     QPainter& painter();
     void endPainting();
     void setPen(std::int32_t color);
     void drawSegment(float x1, float y1, float x2, float y2, std::int32_t color);
+    void drawSegment(QPointF a, QPointF b, std::int32_t color);
     // Connected segments in one colour are drawn as one polyline, far faster than a line
     // at a time; any other drawing first draws what is pending.
     void drawPending();
+    QPointF pendingLast() const { return pending_[pendingCount_ - 1]; }
     void markDirty(const QRectF& rect);
     void markDirty(QPointF a, QPointF b, double margin);
     QPointF toPixels(float x, float y) const { return {x / pixelX_, y / pixelY_}; }
@@ -89,6 +101,18 @@ private:
     void fitPicture();
     void repaintBackground(QImage& image) const;
     QFont font() const { return font_; }
+    // A text's width in the font and the box its glyphs cover from the baseline, in pixels.
+    struct TextExtent {
+        qreal advance;
+        QRectF ink;
+    };
+    const TextExtent& measure(const QString& text) const;
+    // A text's glyphs, placed from its baseline.
+    const QList<QGlyphRun>& glyphs(const QString& text);
+    // Moves the pending polyline, a single segment, to the separate segments.
+    void keepLoneSegment();
+    // Notes a segment gone to the pending lines.
+    void markPending(QPointF a, QPointF b, double margin);
 
     float pixelX_;
     float pixelY_;
@@ -100,7 +124,9 @@ private:
     QSize outer_;
     QRectF dirty_;
     bool flushPosted_ = false;
-    QPolygonF pending_;
+    // The points of the polyline not drawn yet, written in place.
+    std::unique_ptr<QPointF[]> pending_ = std::make_unique<QPointF[]>(kPendingLimit);
+    qsizetype pendingCount_ = 0;
     std::int32_t pendingColor_ = -1;
     float currentX_ = 0.0f;
     float currentY_ = 0.0f;
@@ -114,6 +140,20 @@ private:
     bool autoSize_ = false;
     tesmo::Picture picture_;
     QFont font_;
+    // The font's metrics and the widths of the texts measured in it, kept until the font
+    // changes: a scale measures the same labels each time it is drawn.
+    QFontMetricsF metrics_{font_};
+    mutable QHash<QString, TextExtent> extents_;
+    // The glyphs of the texts printed, laid out once: drawing them is far faster than
+    // laying the text out again.
+    QHash<QString, QList<QGlyphRun>> glyphRuns_;
+    bool painterHasFont_ = false;
+    // Segments of the pending pen not joined to the others, drawn together: as lines, and
+    // as the runs of pixels they cover when they are horizontal or vertical.
+    std::vector<QLineF> pendingLines_;
+    std::vector<QRect> pendingRuns_;
+    // Where the pending lines will draw, their pen's width included.
+    QRectF pendingArea_;
 };
 
 }  // namespace tesmo

@@ -61,25 +61,75 @@ bool ChartDrawing::PreparePoints(std::int32_t& count) {
     if (count < 2) return false;
     try {
         ComputeMapping(s_, ports_.surface.ScaleWidth(), ports_.surface.ScaleHeight());
-        const MappingRecord& m = s_.Mapping;
         const auto n = static_cast<std::size_t>(count);
-        std::vector<double> px, py;
-        TakeSpare(s_, px, py);
-        px.resize(n);
-        py.resize(n);
         const clsPoints& points = *s_.Points;
-        for (std::size_t i = 0; i < n; ++i) {
-            const auto x = points.XNumberAt(i);
-            const auto y = points.YNumberAt(i);
-            px[i] = m.toSurfaceX(x ? ToSingle(*x) : WorldValue(points.XAt(i), s_.XAsDate));
-            py[i] = m.toSurfaceY(y ? ToSingle(*y) : WorldValue(points.YAt(i), s_.YAsDate));
+        const auto& kept = s_.ChartPath;
+        // The points mapped for the last drawing still stand when neither they, the mapping
+        // nor the axis kinds changed: only the points added since are mapped.
+        if (kept && kept->generation == points.Generation() && kept->count <= n && kept->mapping == s_.Mapping &&
+            kept->xAsDate == s_.XAsDate && kept->yAsDate == s_.YAsDate) {
+            const std::size_t from = kept->count;
+            try {
+                MapPoints(s_.PointsX, s_.PointsY, from, n);
+            } catch (const Error&) {
+                s_.PointsX.resize(from);
+                s_.PointsY.resize(from);
+                s_.SingleX.resize(std::min(from, s_.SingleX.size()));
+                s_.SingleY.resize(std::min(from, s_.SingleY.size()));
+                throw;
+            }
+            ++s_.PathGeneration;
+        } else {
+            std::vector<double> px, py;
+            TakeSpare(s_, px, py);
+            s_.SingleX.clear();
+            s_.SingleY.clear();
+            const bool textFree = MapPoints(px, py, 0, n);
+            std::vector<float> sx = std::move(s_.SingleX), sy = std::move(s_.SingleY);
+            PutPath(s_, std::move(px), std::move(py));
+            s_.SingleX = std::move(sx);
+            s_.SingleY = std::move(sy);
+            if (!textFree) return true;
         }
-        PutPath(s_, std::move(px), std::move(py));
+        s_.ChartPath = ControlState::MappedPoints{points.Generation(), n, s_.Mapping, s_.XAsDate, s_.YAsDate};
         return true;
     } catch (const Error& e) {
         s_.ControlError = e.description();
         return false;
     }
+}
+
+bool ChartDrawing::MapPoints(std::vector<double>& px, std::vector<double>& py, std::size_t from, std::size_t to) {
+    // A copy: the loop need not read it again after every store.
+    const MappingRecord m = s_.Mapping;
+    const clsPoints& points = *s_.Points;
+    // The Singles follow when they are there for every point before `from`.
+    const bool singles = s_.SingleX.size() == from && s_.SingleY.size() == from;
+    px.reserve(to);
+    py.reserve(to);
+    if (singles) {
+        s_.SingleX.reserve(to);
+        s_.SingleY.reserve(to);
+    }
+    bool textFree = true;
+    for (std::size_t i = from; i < to; ++i) {
+        const auto x = points.XNumberAt(i);
+        const auto y = points.YNumberAt(i);
+        if (x && y) {
+            px.push_back(m.toSurfaceX(ToSingle(*x)));
+            py.push_back(m.toSurfaceY(ToSingle(*y)));
+        } else {
+            const Variant vx = points.XAt(i), vy = points.YAt(i);
+            textFree = textFree && vx.type() != VarType::String && vy.type() != VarType::String;
+            px.push_back(m.toSurfaceX(x ? ToSingle(*x) : WorldValue(vx, s_.XAsDate)));
+            py.push_back(m.toSurfaceY(y ? ToSingle(*y) : WorldValue(vy, s_.YAsDate)));
+        }
+        if (singles) {
+            s_.SingleX.push_back(static_cast<float>(px.back()));
+            s_.SingleY.push_back(static_cast<float>(py.back()));
+        }
+    }
+    return textFree;
 }
 
 bool ChartDrawing::PrepareMapPoints(std::int32_t& count) {

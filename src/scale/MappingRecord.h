@@ -23,6 +23,8 @@ struct MappingRecord {
     float LeftMargin = 0.0f;
     float BottomMargin = 0.0f;
 
+    bool operator==(const MappingRecord&) const = default;
+
     double toSurfaceX(double x) const { return (x - OriginX) * FactorX + LeftMargin; }
     double toSurfaceY(double y) const { return SurfaceHeight - ((y - OriginY) * FactorY + BottomMargin); }
     double toWorldX(double sx) const { return (sx - LeftMargin) / FactorX + OriginX; }

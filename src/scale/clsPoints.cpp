@@ -1,6 +1,7 @@
 #include "scale/clsPoints.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <functional>
 
@@ -69,7 +70,15 @@ void clsPoints::Add(const Variant& x, const Variant& Y, const std::string& Key) 
     InsertKey(key, position);
 }
 
+std::uint64_t clsPoints::NextGeneration() {
+    // Unique across all point collections, so that a new collection never passes for one
+    // that was deleted.
+    static std::atomic<std::uint64_t> next{0};
+    return ++next;
+}
+
 void clsPoints::Clear() {
+    generation_ = NextGeneration();
     std::vector<Slot>().swap(slots_);
     std::vector<std::string>().swap(texts_);
     std::vector<std::uint64_t>().swap(table_);

@@ -23,6 +23,9 @@ public:
     // 457 for a key in use, 13 for a coordinate that is no number, 6 beyond ",32767".
     void Add(const Variant& x, const Variant& Y, const std::string& Key = {});
     void Clear();
+    // Changes whenever points are taken away (a clear), never while points are only added:
+    // the first Count() points of one generation stay as they were.
+    std::uint64_t Generation() const { return generation_; }
     std::int32_t Count() const { return static_cast<std::int32_t>(slots_.size()); }
     // By 1-based position (a number) or by key (a text). Throws 9 or 5 when absent.
     tyPoint Item(const Variant& Index) const;
@@ -64,6 +67,9 @@ private:
     void InsertKey(std::string_view key, std::size_t position);
     void Grow();
 
+    static std::uint64_t NextGeneration();
+
+    std::uint64_t generation_ = NextGeneration();
     std::vector<Slot> slots_;
     std::vector<std::string> texts_;                         // text coordinates
     std::unordered_map<std::uint32_t, std::string> storedKeys_;  // position -> key, for kStoredKey

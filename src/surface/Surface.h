@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "tesmo/Font.h"
@@ -20,6 +22,11 @@ public:
     virtual void Line(float x1, float y1, float x2, float y2) = 0;
     // A segment in the given colour and the current DrawWidth.
     virtual void Line(float x1, float y1, float x2, float y2, std::int32_t color) = 0;
+    // Segments from each point to the next, in the given colour and the current DrawWidth:
+    // the same as a Line per segment, which a surface may draw faster.
+    virtual void Polyline(std::span<const float> x, std::span<const float> y, std::int32_t color) {
+        for (std::size_t i = 0; i + 1 < x.size() && i + 1 < y.size(); ++i) Line(x[i], y[i], x[i + 1], y[i + 1], color);
+    }
     // The outline of the box with these opposite corners, in the given colour.
     virtual void Box(float x1, float y1, float x2, float y2, std::int32_t color) = 0;
     // Writes text at (CurrentX, CurrentY) in ForeColor. endLine false leaves the position

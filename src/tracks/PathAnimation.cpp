@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 #include "core/ControlCore.h"
 #include "core/ControlState.h"
@@ -17,6 +18,9 @@ namespace tesmo {
 namespace {
 
 constexpr std::int32_t kMarkerColor = 255;
+// Segments drawn together between two yields when nothing waits between them: a few
+// milliseconds of drawing, so that input and painting go on as before.
+constexpr std::size_t kSegmentsPerYield = 4096;
 // How long a paused drawing sleeps at most before it looks at its flags again.
 constexpr double kPausedWakeMs = 250;
 
@@ -93,6 +97,19 @@ bool PathAnimation::DrawPath() {
                 stopped = true;
                 break;
             }
+            if (WholeSegments() && !s_.ViewPoints) {
+                // Nothing waits between these segments and nothing runs between them: they
+                // go to the surface together, up to the next yield.
+                const std::size_t end = std::min(count - 1, i + kSegmentsPerYield);
+                const std::int32_t color = UseDrawingPen();
+                FillSingles();
+                surface.Polyline(std::span(s_.SingleX).subspan(i, end - i + 1),
+                                 std::span(s_.SingleY).subspan(i, end - i + 1), color);
+                i = end - 1;
+                s_.ProgressReached = base + end + 1;
+                if (s_.ProgressReached < total) TellProgress(s_, ports_, s_.ProgressReached, total, false);
+                continue;
+            }
             // Read only now: past the check above the arrays are still this drawing's.
             const double x1 = s_.PointsX[i], y1 = s_.PointsY[i], x2 = s_.PointsX[i + 1], y2 = s_.PointsY[i + 1];
             if (!line.Interpolazione(std::array{x1, x2}, std::array{y1, y2})) {
@@ -104,10 +121,7 @@ bool PathAnimation::DrawPath() {
                 stopped = true;
                 break;
             }
-            surface.setDrawWidth(s_.DrawWidth);
-            const std::int32_t color = s_.MapStyle == 0 ? s_.TrackColor : s_.ForeColor;
-            surface.setForeColor(color);
-            surface.setFillColor(color);
+            const std::int32_t color = UseDrawingPen();
             if (DrawSegment(x1, y1, x2, y2, line.CoefficienteAngolare(), line.TermineNoto(), color, path) ==
                 Outcome::Stopped) {
                 stopped = true;
@@ -164,14 +178,39 @@ bool PathAnimation::DrawPath() {
     }
 }
 
+void PathAnimation::FillSingles() {
+    const auto single = [](double v) { return static_cast<float>(v); };
+    if (s_.SingleX.size() != s_.PointsX.size()) {
+        s_.SingleX.resize(s_.PointsX.size());
+        std::transform(s_.PointsX.begin(), s_.PointsX.end(), s_.SingleX.begin(), single);
+    }
+    if (s_.SingleY.size() != s_.PointsY.size()) {
+        s_.SingleY.resize(s_.PointsY.size());
+        std::transform(s_.PointsY.begin(), s_.PointsY.end(), s_.SingleY.begin(), single);
+    }
+}
+
+bool PathAnimation::WholeSegments() const {
+    // A step that is not a positive number (0, or loaded as stored) would never reach the
+    // end of the segment: it is drawn whole instead.
+    return !(s_.Delay > 0) || !(s_.BaseStep > 0) || !std::isfinite(s_.BaseStep);
+}
+
+std::int32_t PathAnimation::UseDrawingPen() {
+    Surface& surface = ports_.surface;
+    surface.setDrawWidth(s_.DrawWidth);
+    const std::int32_t color = s_.MapStyle == 0 ? s_.TrackColor : s_.ForeColor;
+    surface.setForeColor(color);
+    surface.setFillColor(color);
+    return color;
+}
+
 PathAnimation::Outcome PathAnimation::DrawSegment(double x1, double y1, double x2, double y2, double slope,
                                                   double intercept, std::int32_t color, std::uint64_t path) {
     Surface& surface = ports_.surface;
     const auto X1 = static_cast<float>(x1), Y1 = static_cast<float>(y1);
     const auto X2 = static_cast<float>(x2), Y2 = static_cast<float>(y2);
-    // A step that is not a positive number (0, or loaded as stored) would never reach the
-    // end of the segment: draw it whole instead.
-    if (!(s_.Delay > 0) || !(s_.BaseStep > 0) || !std::isfinite(s_.BaseStep)) {
+    if (WholeSegments()) {
         surface.Line(X1, Y1, X2, Y2, color);
         return Outcome::Done;
     }

@@ -37,6 +37,12 @@ private:
     // Sleeps in the user interface while the drawing is paused; Stopped when it is stopped
     // meanwhile.
     Outcome HoldWhilePaused(std::uint64_t path);
+    // True when segments are drawn whole: no wait, or no step that could reach their end.
+    bool WholeSegments() const;
+    // Makes SingleX / SingleY the path's, where they are not yet.
+    void FillSingles();
+    // Sets the surface's pen to the drawing's width and colour; the colour.
+    std::int32_t UseDrawingPen();
     Outcome DrawSegment(double x1, double y1, double x2, double y2, double slope, double intercept,
                         std::int32_t color, std::uint64_t path);
     void Finish();

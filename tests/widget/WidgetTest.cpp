@@ -3,14 +3,21 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainter>
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QSettings>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <limits>
+#include <vector>
 
+#include "qt/QtSurface.h"
 #include "tesmo/Error.h"
 #include "tesmo/TesmoWidget.h"
 
@@ -194,6 +201,115 @@ TEST(Widget, AboutBoxNamesTheComponentAndItsVersion) {
     w.control().About();
     EXPECT_TRUE(text.contains("Tesmo"));
     EXPECT_TRUE(text.contains(TESMO_VERSION));
+}
+
+
+// Drawing gathered (a polyline, or lone segments kept until the next text, horizontal and
+// vertical ones filled) gives exactly the pixels of the segments drawn as before, and text
+// drawn from glyphs laid out once those of the painter's own text drawing.
+TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
+    QRandomGenerator random(11);
+    // A random walk in twips across a 300 x 200 pixel surface, `reach` times its size.
+    const auto walk = [&](int n, double reach) {
+        std::vector<float> x, y;
+        double py = 1500;
+        for (int i = 0; i < n; ++i) {
+            py += (random.generateDouble() - 0.5) * 600 * reach;
+            x.push_back(static_cast<float>(-300 * (reach - 1) + i * 4500.0 * reach / n));
+            y.push_back(static_cast<float>(py));
+        }
+        return std::pair{x, y};
+    };
+    // Horizontal and vertical segments at fractional places, some reaching past the edges or
+    // shorter than a pixel, and one of no length: a scale's frame, ticks and grid.
+    const auto grid = [&](int n) {
+        std::vector<float> x, y;
+        for (int i = 0; i < n; ++i) {
+            const auto at = [&](double extent) { return static_cast<float>((random.generateDouble() * 1.1 - 0.05) * extent); };
+            const float x1 = at(4500), y1 = at(3000), length = static_cast<float>(random.generateDouble() * 3000);
+            const bool across = i % 2 == 0;
+            const float size = i % 7 == 0 ? 7.0f : i % 11 == 0 ? 0.0f : length;
+            x.insert(x.end(), {x1, across ? x1 + size : x1});
+            y.insert(y.end(), {y1, across ? y1 : y1 - size});
+        }
+        return std::pair{x, y};
+    };
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    auto withNan = walk(500, 1);
+    withNan.first[250] = nan;
+    const struct {
+        const char* name;
+        std::pair<std::vector<float>, std::vector<float>> path;
+        std::int16_t width;
+        qreal ratio;
+        bool disconnected;  // each segment on its own, as the scale draws its ticks and grid
+    } cases[] = {
+        {"a walk of 10,000 points inside", walk(10000, 1), 1, 1, false},
+        {"a walk leaving and coming back", walk(9000, 3), 1, 1, false},
+        {"a point not a number", withNan, 1, 1, false},
+        {"a wide pen", walk(3000, 2), 3, 1, false},
+        {"two device pixels a pixel", walk(5000, 2), 1, 2, false},
+        {"two points", walk(2, 1), 1, 1, false},
+        {"separate segments", walk(300, 2), 1, 1, true},
+        {"separate wide segments", walk(300, 2), 2, 2, true},
+        {"a grid", grid(400), 1, 1, true},
+        {"a grid, two device pixels a pixel", grid(400), 1, 2, true},
+        {"a grid, a wide pen", grid(400), 2, 1, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto& [x, y] = c.path;
+        QtSurface gathered(15, 15), single(15, 15);
+        for (QtSurface* s : {&gathered, &single}) {
+            s->setDevicePixelRatio(c.ratio);
+            s->setWidth(300 * 15);
+            s->setHeight(200 * 15);
+            s->setBackColor(0xFFFFFF);
+            s->setDrawWidth(c.width);
+            // A line pending in the same colour, ending where the path starts.
+            s->Line(0, 0, x[0], y[0], 0xFF);
+        }
+        if (c.disconnected) {
+            for (std::size_t i = 0; i + 1 < x.size(); i += 2) gathered.Line(x[i], y[i], x[i + 1], y[i + 1], 0xFF);
+        } else {
+            gathered.Polyline(x, y, 0xFF);
+        }
+        // As drawn before: a segment continuing the last in one polyline, a lone one alone.
+        for (std::size_t i = 0; i + 1 < x.size(); i += c.disconnected ? 2 : 1) {
+            single.Line(x[i], y[i], x[i + 1], y[i + 1], 0xFF);
+            if (c.disconnected) single.image();
+        }
+        EXPECT_TRUE(gathered.image() == single.image());
+    }
+
+    // Text drawn from its glyphs laid out once gives the pixels the painter draws it with.
+    const char* texts[] = {"0", "100", "-1.5E+10", "31/12/2099", "Rain fi ffl", "\u03a9\u03bc\u03ad\u03b3\u03b1",
+                           "\u0645\u0631\u062d\u0628\u0627", "\u65e5\u672c\u8a9e"};
+    for (const qreal ratio : {1.0, 2.0}) {
+        for (const char* text : texts) {
+            SCOPED_TRACE(std::string(text) + (ratio == 1 ? "" : ", two device pixels a pixel"));
+            QtSurface surface(15, 15);
+            surface.setDevicePixelRatio(ratio);
+            surface.setWidth(300 * 15);
+            surface.setHeight(200 * 15);
+            surface.setBackColor(0xFFFFFF);
+            surface.setForeColor(0xFF0000);
+            QImage expected = surface.image().copy();
+            for (int twice = 0; twice < 2; ++twice) {
+                surface.setCurrentX(1237);
+                surface.setCurrentY(1011 + 450 * twice);
+                surface.Print(text, false);
+            }
+            QPainter painter(&expected);
+            painter.setFont(QGuiApplication::font());
+            painter.setPen(QColor(0, 0, 0xFF));
+            for (int twice = 0; twice < 2; ++twice)
+                painter.drawText(QPointF(1237 / 15.0, (1011 + 450 * twice) / 15.0 + QFontMetricsF(QGuiApplication::font()).ascent()),
+                                 QString::fromUtf8(text));
+            painter.end();
+            EXPECT_TRUE(surface.image() == expected);
+        }
+    }
 }
 
 }  // namespace
