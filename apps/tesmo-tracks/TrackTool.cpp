@@ -11,6 +11,7 @@
 
 #include "pg/StoreEngine.h"
 #include "sqlite/SqliteConnection.h"
+#include "sqlite/TrackIndex.h"
 #include "support/Conversions.h"
 #include "support/TrackName.h"
 #include "tesmo/Error.h"
@@ -23,7 +24,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: tesmo-tracks COMMAND ...\n"
     "\n"
-    "  init STORE             create an empty track database (on a server: the table, if missing)\n"
+    "  init STORE             create an empty track database (on a server: the table and its\n"
+    "                         index, if missing)\n"
     "  list STORE             print each track with its number of branches and points\n"
     "  export STORE NAME      write a track as CSV (ramo,ordinale,X,Y) to standard output\n"
     "  import STORE CSV NAME  add the branches of a CSV file (ramo,ordinale,X,Y) to a track,\n"
@@ -104,9 +106,11 @@ int Init(const std::vector<std::string>& args, std::ostream& out) {
     // Unquoted names, which the server folds to lower case as the control's statements do;
     // X and Y in 8 bytes, as SQLite keeps them (the server's REAL has 4), so that a
     // coordinate reads back as the control wrote it.
-    OpenFile(store)->Execute(
+    const auto db = OpenFile(store);
+    db->Execute(
         "CREATE TABLE IF NOT EXISTS TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X DOUBLE PRECISION, "
         "Y DOUBLE PRECISION)");
+    db->Execute(kCreateTrackIndex);
     out << "the server's track table is ready\n";  // the connection string may hold a password
     return 0;
 }
