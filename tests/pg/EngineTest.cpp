@@ -254,6 +254,21 @@ const Case kCases[] = {
          EXPECT_FALSE(Indexed(r, server));
          EXPECT_NE(ErrorNumber([&] { r.store.InsertPoint(10, "O'Brien", 4, 1, 1); }), 0) << "read-only indeed";
      }},
+    {"tesmo-tracks stats",
+     [](StoreRig& r, bool server) {
+         for (const std::string index : {"yes", "no"}) {
+             if (index == "no") r.connection().Execute("DROP INDEX TESMO_TRACK");
+             std::ostringstream out, err;
+             EXPECT_EQ(tool::Run({"stats", r.location}, out, err), 0) << err.str();
+             const std::string text = out.str();
+             // On the server, the size of the table with its indexes.
+             const auto at = text.find("size\t") + 5;
+             const std::string size = server ? text.substr(at, text.find(' ', at) - at)
+                                             : std::to_string(std::filesystem::file_size(r.location));
+             EXPECT_GT(std::atoll(size.c_str()), 0) << text;
+             EXPECT_EQ(text, "rows\t9\ntracks\t3\nsize\t" + size + " bytes\nindex\t" + index + "\n");
+         }
+     }},
     {"statements that do not fit the table",
      [](StoreRig& r, bool) {
          EXPECT_EQ(ErrorNumber([&] { r.connection().OpenRecordSet("SELECT nothing FROM TESMO"); }), kEngineFailure);
