@@ -3,14 +3,17 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <ostream>
 #include <sstream>
 
+#include "pg/PgConnection.h"
 #include "pg/StoreEngine.h"
 #include "sqlite/SqliteConnection.h"
+#include "sqlite/TrackIndex.h"
 #include "support/Conversions.h"
 #include "support/TrackName.h"
 #include "tesmo/Error.h"
@@ -23,8 +26,12 @@ namespace {
 constexpr const char* kUsage =
     "usage: tesmo-tracks COMMAND ...\n"
     "\n"
-    "  init STORE             create an empty track database (on a server: the table, if missing)\n"
+    "  init STORE             create an empty track database (on a server: the table and its\n"
+    "                         index, if missing)\n"
     "  list STORE             print each track with its number of branches and points\n"
+    "  stats STORE            print the numbers of rows and tracks, the size in bytes (on a\n"
+    "                         server: of the table and its indexes) and whether the index\n"
+    "                         that finds a track's rows is there\n"
     "  export STORE NAME      write a track as CSV (ramo,ordinale,X,Y) to standard output\n"
     "  import STORE CSV NAME  add the branches of a CSV file (ramo,ordinale,X,Y) to a track,\n"
     "                         after its existing branches; all or nothing\n"
@@ -104,9 +111,11 @@ int Init(const std::vector<std::string>& args, std::ostream& out) {
     // Unquoted names, which the server folds to lower case as the control's statements do;
     // X and Y in 8 bytes, as SQLite keeps them (the server's REAL has 4), so that a
     // coordinate reads back as the control wrote it.
-    OpenFile(store)->Execute(
+    const auto db = OpenFile(store);
+    db->Execute(
         "CREATE TABLE IF NOT EXISTS TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X DOUBLE PRECISION, "
         "Y DOUBLE PRECISION)");
+    db->Execute(kCreateTrackIndex);
     out << "the server's track table is ready\n";  // the connection string may hold a password
     return 0;
 }
@@ -118,6 +127,27 @@ int List(const std::vector<std::string>& args, std::ostream& out) {
     for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext())
         out << rows->Field("tratto").toString() << "\t" << rows->Field("branches").toString() << " branches\t"
             << rows->Field("points").toString() << " points\n";
+    return 0;
+}
+
+int Stats(const std::vector<std::string>& args, std::ostream& out) {
+    const std::string& store = args.at(1);
+    const bool server = StoreEngine::IsServer(store);
+    const auto db = OpenFile(store);
+    // Through a double: a count or a size may pass 32 bits.
+    const auto number = [&db](const std::string& query) {
+        return std::to_string(static_cast<long long>(db->OpenRecordSet(query)->Field("n").toDouble()));
+    };
+    const std::string rows = number("SELECT COUNT(*) AS n FROM TESMO");
+    const std::string tracks = number("SELECT COUNT(*) AS n FROM (SELECT DISTINCT tratto FROM TESMO) AS names");
+    const std::string size = server ? number("SELECT pg_total_relation_size('tesmo') AS n")
+                                    : std::to_string(std::filesystem::file_size(store));
+    const char* indexFound = server ? PgConnection::kTrackIndexFound
+                                    : "SELECT 1 FROM sqlite_master WHERE type='index' AND name='TESMO_TRACK' COLLATE "
+                                      "NOCASE AND tbl_name='TESMO' COLLATE NOCASE";
+    const bool indexed = db->OpenRecordSet(indexFound)->RecordCount() > 0;
+    out << "rows\t" << rows << "\ntracks\t" << tracks << "\nsize\t" << size << " bytes\nindex\t"
+        << (indexed ? "yes" : "no") << "\n";
     return 0;
 }
 
@@ -188,7 +218,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         const char* name;
         std::size_t arguments;
         int (*run)(const std::vector<std::string>&, std::ostream&);
-    } commands[] = {{"init", 1, Init}, {"list", 1, List}, {"export", 2, Export}, {"import", 3, Import}};
+    } commands[] = {{"init", 1, Init},     {"list", 1, List},     {"stats", 1, Stats},
+                    {"export", 2, Export}, {"import", 3, Import}};
     for (const auto& c : commands) {
         if (command != c.name) continue;
         if (args.size() != c.arguments + 1) {

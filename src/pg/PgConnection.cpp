@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "pg/PgRecordSet.h"
+#include "sqlite/TrackIndex.h"
 #include "tesmo/Error.h"
 
 namespace tesmo {
@@ -197,6 +198,22 @@ void PgConnection::CommitOutermost() {
     // A transaction the server had given up answers COMMIT with ROLLBACK, without an error.
     if (std::string(PQcmdStatus(result.get())) != "COMMIT")
         throw Error(kEngineErrorBase + 0x8000 + 4 * 36, "The server rolled the transaction back.");  // class 40
+}
+
+bool PgConnection::IndexTracks() {
+    // Creating an index waits for every open writer of the table, a track being recorded
+    // elsewhere say, even when the index is there: the catalogue is asked first, and a
+    // creation gets only a transaction's short wait for the lock. A failure has already
+    // dropped its transaction.
+    try {
+        if (PQntuples(Exec(kTrackIndexFound).get()) > 0) return true;
+        BeginTrans();
+        Run(kCreateTrackIndex);
+        CommitTrans();
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
 }
 
 void PgConnection::LockTrack(const std::string& name) {

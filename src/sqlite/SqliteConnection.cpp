@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "sqlite/SqliteRecordSet.h"
+#include "sqlite/TrackIndex.h"
 #include "tesmo/Error.h"
 
 namespace tesmo {
@@ -40,6 +41,8 @@ Error EngineError(sqlite3* db, int code, const std::string& prefix) {
 // - A busy wait of 250 ms, set before the first read: a writer waits that long for another
 //   writer (or a commit for readers still reading) and then fails with "database is
 //   locked". The wait holds up the user interface, and a user can try again.
+constexpr int kBusyWaitMs = 250;
+
 void ShareWithOtherProcesses(sqlite3* db) {
     sqlite3_exec(db, "PRAGMA cache_spill=OFF", nullptr, nullptr, nullptr);
     sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
@@ -99,7 +102,7 @@ void SqliteConnection::Open(const std::string& connectionString) {
     if (path.empty()) throw Error(kEngineFailure, "The connection names no data source.");
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(FileName(path).c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    if (db) sqlite3_busy_timeout(db, 250);
+    if (db) sqlite3_busy_timeout(db, kBusyWaitMs);
     // A file that is no database opens: its first read is what fails.
     const int probe = rc == SQLITE_OK ? sqlite3_exec(db, "PRAGMA schema_version", nullptr, nullptr, nullptr) : rc;
     if (probe != SQLITE_OK) {
@@ -154,6 +157,19 @@ std::unique_ptr<RecordSet> SqliteConnection::OpenRecordSet(const std::string& st
     return std::make_unique<SqliteRecordSet>(prepared.get());
 }
 
+bool SqliteConnection::IndexTracks() {
+    // Another writer is not waited for at all: the index comes at a later opening. A large
+    // table's index is written out as it grows, rather than held in memory to the commit.
+    // A failure (a read-only file, a table of other columns) rolls back on its own; an
+    // index already there is found also in a file that cannot be written.
+    sqlite3_busy_timeout(handle(), 0);
+    sqlite3_exec(db_, "PRAGMA cache_spill=ON", nullptr, nullptr, nullptr);
+    const bool indexed = sqlite3_exec(db_, kCreateTrackIndex, nullptr, nullptr, nullptr) == SQLITE_OK;
+    ShareWithOtherProcesses(db_);
+    sqlite3_busy_timeout(db_, kBusyWaitMs);
+    return indexed;
+}
+
 bool SqliteConnection::InTransaction() const {
     return db_ && sqlite3_get_autocommit(db_) == 0;
 }
@@ -175,6 +191,7 @@ void CreateTrackDatabase(const std::string& path) {
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, "CREATE TABLE TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL, Y REAL)",
                           nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, kCreateTrackIndex, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         const Error error = EngineError(db, rc, path + ": ");
         sqlite3_close_v2(db);

@@ -25,6 +25,7 @@ public:
     void Execute(const std::string& statement) override;
     std::unique_ptr<RecordSet> OpenRecordSet(const std::string& statement) override;
     bool InTransaction() const override;
+    bool IndexTracks() override;
 
     // The file named by "data source=" in a connection string ("" when there is none); the
     // value may stand between single or double quotes, a doubled quote standing for one.
@@ -51,7 +52,8 @@ private:
 // anything else.
 [[noreturn]] void ThrowEngineError(sqlite3* db);
 
-// Creates an empty track database: the table TESMO (ordinale, tratto, ramo, X, Y).
+// Creates an empty track database: the table TESMO (ordinale, tratto, ramo, X, Y) and its
+// index.
 // Throws tesmo::Error when the file exists or cannot be written.
 void CreateTrackDatabase(const std::string& path);
 

@@ -68,6 +68,10 @@ public:
     // time) until this transaction ends. An engine whose transactions lock the whole
     // database for writing does nothing here.
     virtual void LockTrack(const std::string& name) { (void)name; }
+    // Gives the track table its index when it has none, if the store can be written and
+    // nobody else holds the table: never waits long for it and reports no failure. True
+    // when the table has the index.
+    virtual bool IndexTracks() = 0;
 };
 
 class DatabaseEngine {

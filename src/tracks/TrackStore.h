@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ public:
     // The statement that stores one point of a track.
     static std::string InsertStatement(std::int32_t ordinal, const std::string& name, std::int16_t branch, float x,
                                        float y);
+
+    // The query of the stored track names, in order, leaving out `except`; `indexed` when
+    // the table has its index.
+    static std::string NamesStatement(const std::optional<std::string>& except, bool indexed);
 
     // The number of stored tracks. Throws on failure.
     std::int32_t CountTracks();
@@ -84,7 +89,8 @@ private:
     ControlState& s_;
     const Ports& ports_;
     Menus& menus_;
-    bool locked_ = false;  // the last opening failed on a lock another program held
+    bool locked_ = false;   // the last opening failed on a lock another program held
+    bool indexed_ = false;  // the table has its index
 };
 
 }  // namespace tesmo

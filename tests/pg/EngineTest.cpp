@@ -68,6 +68,23 @@ int ErrorNumber(const std::function<void()>& call) {
     return 0;
 }
 
+// Whether the track table has an index on (tratto, ramo, ordinale), by the engine's catalogue.
+bool Indexed(StoreRig& r, bool server) {
+    auto rows = r.connection().OpenRecordSet(server ? "SELECT indexdef AS d FROM pg_indexes WHERE tablename = 'tesmo'"
+                                                    : "SELECT sql AS d FROM sqlite_master WHERE type = 'index'");
+    bool found = false;
+    for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext())
+        found = found || rows->Field("d").toString().find("(tratto, ramo, ordinale)") != std::string::npos;
+    return found;
+}
+
+std::vector<std::string> Names(Connection& connection, const std::string& query) {
+    auto rows = connection.OpenRecordSet(query);
+    std::vector<std::string> names;
+    for (rows->MoveFirst(); !rows->AtEnd(); rows->MoveNext()) names.push_back(rows->Field("tratto").toString());
+    return names;
+}
+
 struct Case {
     const char* name;
     std::function<void(StoreRig&, bool server)> run;
@@ -81,6 +98,31 @@ const Case kCases[] = {
          auto rows = r.connection().OpenRecordSet("SELECT COUNT(*) AS n, MAX(ramo) AS b FROM TESMO");
          EXPECT_EQ(rows->Field("n"), Variant(static_cast<std::int32_t>(kTracks.size())));
          EXPECT_EQ(rows->Field("B"), Variant(std::int32_t{3}));
+     }},
+    {"names as DISTINCT gave them, odd ones too",
+     [](StoreRig& r, bool server) {
+         if (!server) {
+             // Values of any kind, and a collation of the table's own.
+             r.connection().Execute("DROP TABLE TESMO");
+             r.connection().Execute("CREATE TABLE TESMO (ordinale INTEGER, tratto COLLATE NOCASE, ramo, X, Y)");
+             r.connection().Execute(
+                 "INSERT INTO TESMO VALUES (1,42,1,0,0), (1,'42',1,0,0), (1,2.5,1,0,0), (1,'b',1,0,0)");
+             r.store.OpenDatabase();
+             ASSERT_TRUE(Indexed(r, server));
+         }
+         r.connection().Execute("INSERT INTO TESMO (ordinale,tratto,ramo,X,Y) VALUES (1,'alps',1,0,0), "
+                                "(1,'ALPS',1,0,0), (1,'Coast ',1,0,0), (1,NULL,1,0,0), (1,NULL,1,0,0), (1,'C',1,0,0)");
+         for (const char* open : {"", "alps", "42"}) {
+             r.s.TrackOpen = *open != 0;
+             r.s.NewTrackName = open;
+             EXPECT_EQ(r.store.ListTracks(),
+                       Names(r.connection(), r.s.TrackOpen ? "SELECT DISTINCT tratto FROM tesmo WHERE tratto <>" +
+                                                                 TrackStore::Quoted(open) + " ORDER BY tratto"
+                                                           : "SELECT DISTINCT tratto FROM tesmo ORDER BY tratto"))
+                 << open;
+         }
+         EXPECT_EQ(r.store.CountTracks(),
+                   r.connection().OpenRecordSet("SELECT DISTINCT tratto FROM TESMO")->RecordCount());
      }},
     {"load in ordinal order",
      [](StoreRig& r, bool) {
@@ -155,6 +197,77 @@ const Case kCases[] = {
              EXPECT_TRUE(r.store.DeleteTrack()) << r.s.ControlError;
          }
          EXPECT_EQ(r.store.ListTracks(), std::vector<std::string>{"Coast"});
+     }},
+    {"the index, made with the store and again when missing",
+     [](StoreRig& r, bool server) {
+         EXPECT_TRUE(Indexed(r, server));
+         r.connection().Execute("DROP INDEX TESMO_TRACK");
+         r.store.OpenDatabase();
+         EXPECT_TRUE(Indexed(r, server));
+         EXPECT_FALSE(r.store.InTransaction());
+         if (server) return;
+         // The names are looked up in the index, never read from every row.
+         auto plan = r.connection().OpenRecordSet("EXPLAIN QUERY PLAN " + TrackStore::NamesStatement("Coast", true));
+         int reads = 0;
+         for (plan->MoveFirst(); !plan->AtEnd(); plan->MoveNext()) {
+             const std::string step = plan->Field("detail").toString();
+             if (step.find(" tesmo") == std::string::npos) continue;
+             ++reads;
+             EXPECT_TRUE(step.starts_with("SEARCH tesmo USING COVERING INDEX TESMO_TRACK")) << step;
+         }
+         EXPECT_EQ(reads, 3);
+     }},
+    {"a store another client is writing opens without waiting for the index",
+     [](StoreRig& r, bool server) {
+         r.connection().Execute("DROP INDEX TESMO_TRACK");
+         const auto other = StoreEngine::Open(r.location);
+         other->BeginTrans();
+         other->Execute(TrackStore::InsertStatement(1, "Other", 1, 1, 1));
+         r.store.OpenDatabase();
+         EXPECT_FALSE(r.s.DbFailed);
+         EXPECT_FALSE(r.store.InTransaction());
+         EXPECT_FALSE(Indexed(r, server));
+         ASSERT_TRUE(r.store.LoadBranch("Coast", 1)) << r.s.ControlError;
+         other->CommitTrans();
+         r.store.OpenDatabase();
+         EXPECT_TRUE(Indexed(r, server)) << "at the next opening";
+     }},
+    {"a read-only store without the index opens and plays",
+     [](StoreRig& r, bool server) {
+         r.connection().Execute("DROP INDEX TESMO_TRACK");
+         if (server) {
+             const std::string database = r.location.substr(r.location.rfind('=') + 1);
+             r.connection().Execute("ALTER DATABASE " + database + " SET default_transaction_read_only = on");
+         } else {
+             r.store.CloseDatabase();
+             // A file format version the engine may read but not write.
+             std::fstream file(r.location, std::ios::in | std::ios::out | std::ios::binary);
+             file.seekp(18);
+             file.put('\3');
+         }
+         r.store.OpenDatabase();
+         EXPECT_FALSE(r.s.DbFailed);
+         EXPECT_FALSE(r.store.InTransaction());
+         ASSERT_TRUE(r.store.LoadBranch("O'Brien", 2)) << r.s.ControlError;
+         EXPECT_EQ(r.s.PointsX, (std::vector<double>{5, 6, 7}));
+         EXPECT_EQ(r.store.ListTracks(), (std::vector<std::string>{"C:\\Maps", "Coast", "O'Brien"}));
+         EXPECT_FALSE(Indexed(r, server));
+         EXPECT_NE(ErrorNumber([&] { r.store.InsertPoint(10, "O'Brien", 4, 1, 1); }), 0) << "read-only indeed";
+     }},
+    {"tesmo-tracks stats",
+     [](StoreRig& r, bool server) {
+         for (const std::string index : {"yes", "no"}) {
+             if (index == "no") r.connection().Execute("DROP INDEX TESMO_TRACK");
+             std::ostringstream out, err;
+             EXPECT_EQ(tool::Run({"stats", r.location}, out, err), 0) << err.str();
+             const std::string text = out.str();
+             // On the server, the size of the table with its indexes.
+             const auto at = text.find("size\t") + 5;
+             const std::string size = server ? text.substr(at, text.find(' ', at) - at)
+                                             : std::to_string(std::filesystem::file_size(r.location));
+             EXPECT_GT(std::atoll(size.c_str()), 0) << text;
+             EXPECT_EQ(text, "rows\t9\ntracks\t3\nsize\t" + size + " bytes\nindex\t" + index + "\n");
+         }
      }},
     {"statements that do not fit the table",
      [](StoreRig& r, bool) {

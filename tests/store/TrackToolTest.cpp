@@ -69,6 +69,7 @@ TEST(TrackTool, BadInputIsRefusedClearlyAndChangesNothing) {
         {{"list"}, 2, "wrong number of arguments"},
         {{"init", db}, 1, "already exists"},
         {{"list", folder + "none.mdb"}, 1, "unable to open database file"},
+        {{"stats", folder + "none.mdb"}, 1, "unable to open database file"},
         {{"export", db, "Nope"}, 1, "no track named 'Nope'"},
         {{"import", db, WriteFile(folder, "b.csv", "1,1,5,5\n1,2,abc,5\n"), "New"}, 1, "b.csv:2: X and Y must be numbers"},
         {{"import", db, WriteFile(folder, "c.csv", "1,1,5\n"), "New"}, 1, "expected 4 fields"},
