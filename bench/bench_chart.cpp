@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "control/Container.h"
 #include "fakes/Fakes.h"
 #include "qt/QtSurface.h"
@@ -21,32 +22,12 @@
 
 namespace {
 
-// A chart from 0 to maxX across, drawn without a delay.
-void ChartSettings(tesmo::ucTesmo& c, double maxX) {
-    c.setMapStyle(tesmo::enMapStyle::ScaleSystem);
-    c.setMinX(0);
-    c.setMaxX(maxX);
-    c.setMinY(-1000000);
-    c.setMaxY(1000000);
-    c.setDelay(0);
-}
+using namespace tesmo::bench;
 
 std::unique_ptr<tesmo::TesmoWidget> ChartControl(double maxX) {
     auto widget = std::make_unique<tesmo::TesmoWidget>();
     ChartSettings(widget->control(), maxX);
     return widget;
-}
-
-// A random walk with x increasing, within the chart's bounds.
-std::vector<std::pair<double, double>> Walk(int n) {
-    QRandomGenerator random(7);
-    std::vector<std::pair<double, double>> points;
-    double y = 0;
-    for (int i = 0; i < n; ++i) {
-        y += random.generateDouble() * 200 - 100;
-        points.emplace_back(i, y);
-    }
-    return points;
 }
 
 void BM_PointAddDistinct(benchmark::State& state) {
@@ -78,20 +59,6 @@ void BM_PointAddSameCoordinate(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * n);
 }
 BENCHMARK(BM_PointAddSameCoordinate)->Arg(30000)->Unit(benchmark::kMillisecond);
-
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    long value = 0;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            status >> value;
-            return value;
-        }
-        status.ignore(1 << 10, '\n');
-    }
-    return 0;
-}
 
 void BM_MemoryPerPoint(benchmark::State& state) {
     const int n = 1000000;
@@ -151,15 +118,6 @@ struct LiveChart {
     tesmo::ucTesmo control{
         tesmo::Ports{surface, prompts, host, ui, clock, locale, dialogs, events, database, windows, common}};
 };
-
-double Milliseconds(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
 
 // Draw with Delay 0 against two floors drawn in the same run, turn about with it, on a copy
 // of the same surface image with the chart's pen: one drawPolyline of the same mapped

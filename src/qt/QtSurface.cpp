@@ -335,6 +335,7 @@ void QtSurface::drawSegment(QPointF a, QPointF b, std::int32_t color) {
         }
     }
     if (inside) {
+        if (!pending_) pending_ = std::make_unique<QPointF[]>(kPendingLimit);
         if (pendingCount_ == 0) pending_[pendingCount_++] = a;
         pending_[pendingCount_++] = b;
         pendingColor_ = color;

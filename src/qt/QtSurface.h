@@ -124,8 +124,8 @@ private:
     QSize outer_;
     QRectF dirty_;
     bool flushPosted_ = false;
-    // The points of the polyline not drawn yet, written in place.
-    std::unique_ptr<QPointF[]> pending_ = std::make_unique<QPointF[]>(kPendingLimit);
+    // The points of the polyline not drawn yet, written in place; made with the first line.
+    std::unique_ptr<QPointF[]> pending_;
     qsizetype pendingCount_ = 0;
     std::int32_t pendingColor_ = -1;
     float currentX_ = 0.0f;
