@@ -170,7 +170,7 @@ void AgainstShell(benchmark::State& state, double targetMs, const std::function<
     state.counters["shell_ms"] = shell * 1000;
     state.counters["shell_start_ms"] = start * 1000;
     state.counters["ratio_to_shell"] = ours / shell;
-    state.counters["target_ms"] = targetMs;
+    if (targetMs > 0) state.counters["target_ms"] = targetMs;
 }
 
 // Reads take tracks spread over the first half of the store; deletions take them from its
@@ -181,7 +181,8 @@ std::int64_t Spread(const benchmark::State& state, int run) {
 
 void BM_StoreTrackList(benchmark::State& state) {
     std::size_t names = 0;
-    AgainstShell(state, 150, [](int) { return 0; },
+    // The target is for a list of 10,000 names; a longer one takes longer in the shell too.
+    AgainstShell(state, state.range(1) == 10000 ? 150 : 0, [](int) { return 0; },
                  [&names](LargeStoreRig& rig, const std::string&) { names = rig.store.ListTracks().size(); });
     state.counters["names"] = static_cast<double>(names);
 }

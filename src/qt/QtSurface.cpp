@@ -376,9 +376,9 @@ void QtSurface::Print(const std::string& text, bool endLine) {
     const QString shown = Printable(text);
     if (!image_.isNull() && !shown.isEmpty()) {
         const QPointF origin = toPixels(currentX_, currentY_);
-        const QPointF baseline(origin.x(), origin.y() + metrics_.ascent());
+        const QPointF baseline(origin.x(), origin.y() + ascent_);
         const TextExtent& extent = measure(shown);
-        const QRectF area = QRectF(origin, QSizeF(extent.advance, metrics_.height()))
+        const QRectF area = QRectF(origin, QSizeF(extent.advance, lineHeight_))
                                 .united(extent.ink.translated(baseline))
                                 .adjusted(-2, -2, 2, 2);
         // Lines still pending that the text does not touch may be drawn after it: the
@@ -396,11 +396,11 @@ void QtSurface::Print(const std::string& text, bool endLine) {
         } else {
             p.drawText(baseline, shown);
         }
-        markDirty(QRectF(origin, QSizeF(extent.advance, metrics_.height())).adjusted(-2, -2, 2, 2));
+        markDirty(QRectF(origin, QSizeF(extent.advance, lineHeight_)).adjusted(-2, -2, 2, 2));
     }
     if (endLine) {
         currentX_ = 0;
-        currentY_ += static_cast<float>(metrics_.height()) * pixelY_;
+        currentY_ += static_cast<float>(lineHeight_) * pixelY_;
     } else {
         currentX_ += static_cast<float>(measure(shown).advance) * pixelX_;
     }
@@ -437,7 +437,7 @@ float QtSurface::TextWidth(const std::string& text) const {
 }
 
 float QtSurface::TextHeight(const std::string&) const {
-    return static_cast<float>(metrics_.height()) * pixelY_;
+    return static_cast<float>(lineHeight_) * pixelY_;
 }
 
 float QtSurface::ScaleWidth() const {
@@ -470,6 +470,8 @@ void QtSurface::setFont(const tesmo::Font& font) {
     endPainting();
     font_ = ToQFont(font);
     metrics_ = QFontMetricsF(font_);
+    ascent_ = metrics_.ascent();
+    lineHeight_ = metrics_.height();
     extents_.clear();
     glyphRuns_.clear();
 }

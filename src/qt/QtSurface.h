@@ -143,6 +143,8 @@ private:
     // The font's metrics and the widths of the texts measured in it, kept until the font
     // changes: a scale measures the same labels each time it is drawn.
     QFontMetricsF metrics_{font_};
+    qreal ascent_ = metrics_.ascent();
+    qreal lineHeight_ = metrics_.height();
     mutable QHash<QString, TextExtent> extents_;
     // The glyphs of the texts printed, laid out once: drawing them is far faster than
     // laying the text out again.
