@@ -382,8 +382,14 @@ void QtSurface::Print(const std::string& text, bool endLine) {
                                 .united(extent.ink.translated(baseline))
                                 .adjusted(-2, -2, 2, 2);
         // Lines still pending that the text does not touch may be drawn after it: the
-        // pixels are the same, and a scale's labels then do not split its lines.
-        if (pendingArea_.intersects(area)) drawPending();
+        // pixels are the same, and a scale's labels then do not split its lines. The text
+        // still ends the polyline under way, as drawing it first did.
+        if (pendingArea_.intersects(area)) {
+            drawPending();
+        } else {
+            if (pendingCount_ == 2) keepLoneSegment();
+            if (pendingCount_ > 0) drawPending();
+        }
         QPainter& p = painter();
         if (!painterHasFont_) p.setFont(font_);
         painterHasFont_ = true;
@@ -391,8 +397,9 @@ void QtSurface::Print(const std::string& text, bool endLine) {
         penColor_ = -1;
         // Glyphs laid out once are placed as the painter places a text's only without a
         // transformation; on a high-resolution image the text is laid out each time.
-        if (image_.devicePixelRatio() == 1) {
-            for (const QGlyphRun& run : glyphs(shown)) p.drawGlyphRun(baseline, run);
+        const QList<QGlyphRun>* runs = image_.devicePixelRatio() == 1 ? glyphs(shown) : nullptr;
+        if (runs) {
+            for (const QGlyphRun& run : *runs) p.drawGlyphRun(baseline, run);
         } else {
             p.drawText(baseline, shown);
         }
@@ -413,15 +420,20 @@ const QtSurface::TextExtent& QtSurface::measure(const QString& text) const {
     return *extents_.insert(text, {metrics_.horizontalAdvance(text), metrics_.boundingRect(text)});
 }
 
-const QList<QGlyphRun>& QtSurface::glyphs(const QString& text) {
+const QList<QGlyphRun>* QtSurface::glyphs(const QString& text) {
     const auto kept = glyphRuns_.constFind(text);
-    if (kept != glyphRuns_.cend()) return *kept;
+    if (kept != glyphRuns_.cend()) return kept->has_value() ? &**kept : nullptr;
     if (glyphRuns_.size() >= kKeptExtents) glyphRuns_.clear();
     // Laid out as the painter lays out a text it draws: in the font as the image resolves it.
     QTextLayout layout(text, font_, &image_);
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
+    // A line separator ends a layout's line; the painter draws on past it.
+    if (line.textLength() < text.size()) {
+        glyphRuns_.insert(text, std::nullopt);
+        return nullptr;
+    }
     QList<QGlyphRun> runs = layout.glyphRuns();
     // Placed from the baseline.
     for (QGlyphRun& run : runs) {
@@ -429,7 +441,7 @@ const QList<QGlyphRun>& QtSurface::glyphs(const QString& text) {
         for (QPointF& p : positions) p.ry() -= line.ascent();
         run.setPositions(positions);
     }
-    return *glyphRuns_.insert(text, runs);
+    return &**glyphRuns_.insert(text, std::move(runs));
 }
 
 float QtSurface::TextWidth(const std::string& text) const {

@@ -107,8 +107,9 @@ private:
         QRectF ink;
     };
     const TextExtent& measure(const QString& text) const;
-    // A text's glyphs, placed from its baseline.
-    const QList<QGlyphRun>& glyphs(const QString& text);
+    // A text's glyphs, placed from its baseline; none for a text the painter lays out
+    // otherwise than on one line.
+    const QList<QGlyphRun>* glyphs(const QString& text);
     // Moves the pending polyline, a single segment, to the separate segments.
     void keepLoneSegment();
     // Notes a segment gone to the pending lines.
@@ -148,7 +149,7 @@ private:
     mutable QHash<QString, TextExtent> extents_;
     // The glyphs of the texts printed, laid out once: drawing them is far faster than
     // laying the text out again.
-    QHash<QString, QList<QGlyphRun>> glyphRuns_;
+    QHash<QString, std::optional<QList<QGlyphRun>>> glyphRuns_;
     bool painterHasFont_ = false;
     // Segments of the pending pen not joined to the others, drawn together: as lines, and
     // as the runs of pixels they cover when they are horizontal or vertical.

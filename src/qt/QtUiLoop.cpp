@@ -39,8 +39,7 @@ double SystemClock::Now() const {
 }
 
 void QtUiLoop::Yield() {
-    // A drawing yields several times a segment: the clock is read at every eighth call.
-    if (detached_ || (++calls_ & 7) != 0) return;
+    if (detached_) return;
     const long long now = CoarseMs();
     if (now - lastProcessed_ < kSliceMs) return;
     ReentryGate::Scope scope(gate_);

@@ -27,7 +27,6 @@ private:
     const Clock& clock_;
     ReentryGate& gate_;
     long long lastProcessed_ = 0;
-    unsigned calls_ = 0;
     bool detached_ = false;
 };
 

@@ -69,8 +69,9 @@ bool ChartDrawing::PreparePoints(std::int32_t& count) {
         if (kept && kept->generation == points.Generation() && kept->count <= n && kept->mapping == s_.Mapping &&
             kept->xAsDate == s_.XAsDate && kept->yAsDate == s_.YAsDate) {
             const std::size_t from = kept->count;
+            bool textFree = false;
             try {
-                MapPoints(s_.PointsX, s_.PointsY, from, n);
+                textFree = MapPoints(s_.PointsX, s_.PointsY, from, n);
             } catch (const Error&) {
                 s_.PointsX.resize(from);
                 s_.PointsY.resize(from);
@@ -79,12 +80,24 @@ bool ChartDrawing::PreparePoints(std::int32_t& count) {
                 throw;
             }
             ++s_.PathGeneration;
+            if (!textFree) {
+                s_.ChartPath.reset();
+                return true;
+            }
         } else {
             std::vector<double> px, py;
             TakeSpare(s_, px, py);
             s_.SingleX.clear();
             s_.SingleY.clear();
-            const bool textFree = MapPoints(px, py, 0, n);
+            bool textFree = false;
+            try {
+                textFree = MapPoints(px, py, 0, n);
+            } catch (const Error&) {
+                // The path drawn goes on with Singles made from it again.
+                s_.SingleX.clear();
+                s_.SingleY.clear();
+                throw;
+            }
             std::vector<float> sx = std::move(s_.SingleX), sy = std::move(s_.SingleY);
             PutPath(s_, std::move(px), std::move(py));
             s_.SingleX = std::move(sx);

@@ -18,9 +18,9 @@ namespace tesmo {
 namespace {
 
 constexpr std::int32_t kMarkerColor = 255;
-// Segments drawn together between two yields when nothing waits between them: a few
-// milliseconds of drawing, so that input and painting go on as before.
-constexpr std::size_t kSegmentsPerYield = 4096;
+// Segments drawn together between two yields when nothing waits between them: well under a
+// millisecond of drawing, so that input and painting go on as before.
+constexpr std::size_t kSegmentsPerYield = 1024;
 // How long a paused drawing sleeps at most before it looks at its flags again.
 constexpr double kPausedWakeMs = 250;
 
@@ -99,8 +99,9 @@ bool PathAnimation::DrawPath() {
             }
             if (WholeSegments() && !s_.ViewPoints) {
                 // Nothing waits between these segments and nothing runs between them: they
-                // go to the surface together, up to the next yield.
-                const std::size_t end = std::min(count - 1, i + kSegmentsPerYield);
+                // go to the surface together, up to the next yield. The first goes alone, so
+                // that the host hears of the drawing's progress as soon as it begins.
+                const std::size_t end = std::min(count - 1, i == 0 ? 1 : i + kSegmentsPerYield);
                 const std::int32_t color = UseDrawingPen();
                 FillSingles();
                 surface.Polyline(std::span(s_.SingleX).subspan(i, end - i + 1),

@@ -1,8 +1,13 @@
 // Draw and the host's direct drawing operations.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "fakes/Fakes.h"
 #include "support/DayNumber.h"
+#include "support/SharedValues.h"
 #include "tesmo/Error.h"
 
 namespace tesmo::test {
@@ -52,6 +57,94 @@ TEST(Draw, MapsThePointsThroughTheChart) {
     EXPECT_NEAR(lines[0].x2, 9570 - 480, 0.01);
     EXPECT_NEAR(lines[0].y2, 240, 0.01);
     EXPECT_EQ(lines[0].color, rig.control.ForeColor());
+}
+
+// Drawn again after changes, a chart comes out as a control drawing it for the first time
+// draws it: what an earlier drawing mapped is kept only while it still holds.
+using DrawnAgain = SharedValuesTest;
+TEST_F(DrawnAgain, AsIfDrawnForTheFirstTime) {
+    using Step = std::function<void(DrawRig&)>;
+    const struct {
+        const char* name;
+        std::vector<Step> steps;  // drawn after each
+    } cases[] = {
+        {"points added", {[](DrawRig& r) { r.control.Point_Add(50, 20); }, [](DrawRig& r) { r.control.Point_Add(60, 90); }}},
+        {"a bound changed", {[](DrawRig& r) { r.control.setMaxX(200); }}},
+        {"cleared and filled again",
+         {[](DrawRig& r) {
+             r.control.Point_Clear();
+             r.control.Point_Add(0, 100);
+             r.control.Point_Add(100, 0);
+         }}},
+        {"a text point, then a decimal comma",
+         {[](DrawRig& r) { r.control.Point_Add("50.5", 20); },
+          [](DrawRig&) {
+              Shared().DecimalSeparator = ",";
+              Shared().GroupSeparator = ".";
+          }}},
+        {"a text point no longer read, then taken away",
+         {[](DrawRig& r) { r.control.Point_Add("50.5", 20); },
+          [](DrawRig&) {
+              Shared().DecimalSeparator = ",";
+              Shared().GroupSeparator = ".";
+          },
+          [](DrawRig& r) {
+              r.control.Point_Clear();
+              r.control.Point_Add(0, 0);
+              r.control.Point_Add(100, 100);
+          }}},
+    };
+    const SharedValues initial = Shared();
+    const auto outcome = [](DrawRig& rig) {
+        rig.surface.ops.clear();
+        std::string result = std::to_string(DrawError(rig));
+        for (const SurfaceOp& l : rig.surface.opsOf("Line"))
+            result += " " + std::to_string(l.x1) + "," + std::to_string(l.y1) + "," + std::to_string(l.x2) + "," +
+                      std::to_string(l.y2);
+        return result;
+    };
+    for (const auto& c : cases) {
+        Shared() = initial;
+        DrawRig again;
+        again.control.Point_Add(0, 0);
+        again.control.Point_Add(100, 100);
+        outcome(again);
+        for (const Step& step : c.steps) {
+            step(again);
+            outcome(again);
+        }
+        const std::string drawnAgain = outcome(again);
+        Shared() = initial;
+        DrawRig fresh;
+        fresh.control.Point_Add(0, 0);
+        fresh.control.Point_Add(100, 100);
+        for (const Step& step : c.steps) step(fresh);
+        EXPECT_EQ(drawnAgain, outcome(fresh)) << c.name;
+    }
+
+    // A drawing under way goes on as it began when a Draw from one of its yields fails.
+    const auto path = [](DrawRig& rig) {
+        std::string lines;
+        for (const SurfaceOp& l : rig.surface.opsOf("Line"))
+            if (l.color == rig.control.ForeColor()) lines += " " + std::to_string(l.x1) + "," + std::to_string(l.x2);
+        return lines;
+    };
+    Shared() = initial;
+    DrawRig plain, outer;
+    for (DrawRig* rig : {&plain, &outer})
+        for (int i = 0; i <= 10; ++i) rig->control.Point_Add(i * 10, i * 10);
+    ASSERT_TRUE(plain.control.Draw());
+    int yields = 0;
+    outer.ui.onYield = [&] {
+        if (++yields != 2) return;
+        outer.control.Point_Add("50.5", 20);
+        Shared().DecimalSeparator = ",";
+        Shared().GroupSeparator = " ";
+        outer.control.setMaxX(200);
+        EXPECT_NE(ErrorOf([&] { outer.control.Draw(); }), 0);
+    };
+    outer.control.Draw();
+    EXPECT_EQ(path(outer), path(plain));
 }
 
 TEST(Draw, ADatePointTurnsTheAxisToDates) {

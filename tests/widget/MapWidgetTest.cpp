@@ -146,6 +146,7 @@ TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
         int finished;
         bool toTheEnd;
         bool redrawWhenFinished = false;  // a chart drawn again from its first FinishDrawing
+        int delay = 1;
     } cases[] = {
         {"a playback to its end", false, nullptr, {State::Drawing, State::Idle}, 3, true},
         {"a playback cancelled", false, [](TesmoWidget& w) { w.cancelDrawing(); }, {State::Drawing, State::Idle}, 1,
@@ -162,13 +163,17 @@ TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
         {"a chart cancelled", true, [](TesmoWidget& w) { w.cancelDrawing(); }, {State::Drawing, State::Idle}, 1, false},
         {"a chart cancelled, then drawn again", true, [](TesmoWidget& w) { w.cancelDrawing(); },
          {State::Drawing, State::Idle}, 2, true, true},  // drawn again before the first was over
+        {"a chart without a delay", true, nullptr, {State::Drawing, State::Idle}, 1, true, false, 0},
+        {"a chart without a delay, cancelled", true, [](TesmoWidget& w) { w.cancelDrawing(); },
+         {State::Drawing, State::Idle}, 1, false, false, 0},
+        {"a playback without a delay", false, nullptr, {State::Drawing, State::Idle}, 3, true, false, 0},
     };
     for (const auto& c : cases) {
         TrackFolder folder;
         TesmoWidget w;
         w.show();
         ucTesmo& control = w.control();
-        control.setDelay(1);
+        control.setDelay(c.delay);
         control.setBaseStep(c.chart ? 40 : 300);
         control.setTrackColor(0x00C000);
         QSignalSpy states(&w, &TesmoWidget::drawingStateChanged);
@@ -196,6 +201,7 @@ TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
         EXPECT_EQ(seen, c.states) << c.name;
         EXPECT_EQ(finished.count(), c.finished) << c.name;
         ASSERT_FALSE(progress.isEmpty()) << c.name;
+        EXPECT_EQ(progress.first().first, 2) << c.name << ": told from the first segment on";
         EXPECT_EQ(progress.last().second, points) << c.name;
         EXPECT_EQ(progress.last().first == points, c.toTheEnd) << c.name;
         EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end())) << c.name;

@@ -243,6 +243,7 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
         std::int16_t width;
         qreal ratio;
         bool disconnected;  // each segment on its own, as the scale draws its ticks and grid
+        int printEvery = 0;  // a text printed away from the lines after every so many segments
     } cases[] = {
         {"a walk of 10,000 points inside", walk(10000, 1), 1, 1, false},
         {"a walk leaving and coming back", walk(9000, 3), 1, 1, false},
@@ -255,6 +256,8 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
         {"a grid", grid(400), 1, 1, true},
         {"a grid, two device pixels a pixel", grid(400), 1, 2, true},
         {"a grid, a wide pen", grid(400), 2, 1, true},
+        {"a walk with texts printed on the way", walk(300, 1), 1, 1, false, 7},
+        {"a grid with texts printed on the way", grid(100), 1, 1, true, 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -269,22 +272,34 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
             // A line pending in the same colour, ending where the path starts.
             s->Line(0, 0, x[0], y[0], 0xFF);
         }
-        if (c.disconnected) {
-            for (std::size_t i = 0; i + 1 < x.size(); i += 2) gathered.Line(x[i], y[i], x[i + 1], y[i + 1], 0xFF);
+        // Texts go to the bottom right corner, which the lines leave alone.
+        const auto print = [&](QtSurface& s, std::size_t segment) {
+            if (c.printEvery == 0 || segment % static_cast<std::size_t>(c.printEvery) != 0) return;
+            s.setCurrentX(4200);
+            s.setCurrentY(2850);
+            s.Print("9", false);
+        };
+        if (c.disconnected || c.printEvery > 0) {
+            for (std::size_t i = 0; i + 1 < x.size(); i += c.disconnected ? 2 : 1) {
+                gathered.Line(x[i], y[i], x[i + 1], y[i + 1], 0xFF);
+                print(gathered, i);
+            }
         } else {
             gathered.Polyline(x, y, 0xFF);
         }
-        // As drawn before: a segment continuing the last in one polyline, a lone one alone.
+        // As drawn before: a segment continuing the last in one polyline, a lone one alone,
+        // and a text ending the polyline under way.
         for (std::size_t i = 0; i + 1 < x.size(); i += c.disconnected ? 2 : 1) {
             single.Line(x[i], y[i], x[i + 1], y[i + 1], 0xFF);
-            if (c.disconnected) single.image();
+            if (c.disconnected || (c.printEvery > 0 && i % static_cast<std::size_t>(c.printEvery) == 0)) single.image();
+            print(single, i);
         }
         EXPECT_TRUE(gathered.image() == single.image());
     }
 
     // Text drawn from its glyphs laid out once gives the pixels the painter draws it with.
     const char* texts[] = {"0", "100", "-1.5E+10", "31/12/2099", "Rain fi ffl", "\u03a9\u03bc\u03ad\u03b3\u03b1",
-                           "\u0645\u0631\u062d\u0628\u0627", "\u65e5\u672c\u8a9e"};
+                           "\u0645\u0631\u062d\u0628\u0627", "\u65e5\u672c\u8a9e", "left\u2028right"};
     for (const qreal ratio : {1.0, 2.0}) {
         for (const char* text : texts) {
             SCOPED_TRACE(std::string(text) + (ratio == 1 ? "" : ", two device pixels a pixel"));
