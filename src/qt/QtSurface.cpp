@@ -199,7 +199,7 @@ void QtSurface::drawPending() {
     }
     for (const QRect& run : pendingRuns_) painter().fillRect(run, ShownColor(pendingColor_));
     pendingRuns_.clear();
-    if (pendingCount_ > 0) painter().drawPolyline(pending_.get(), static_cast<int>(pendingCount_));
+    if (pendingCount_ > 0) painter().drawPolyline(pending_.data(), static_cast<int>(pendingCount_));
     pendingCount_ = 0;
     pendingArea_ = QRectF();
 }
@@ -296,7 +296,9 @@ void QtSurface::Polyline(std::span<const float> x, std::span<const float> y, std
                 pending_[pendingCount_++] = a;
             }
             const auto count = static_cast<qsizetype>(std::min<std::size_t>(kPendingLimit - pendingCount_, n - i));
-            QPointF* out = pending_.get() + pendingCount_;
+            if (static_cast<qsizetype>(pending_.size()) < pendingCount_ + count)
+                pending_.resize(static_cast<std::size_t>(pendingCount_ + count));
+            QPointF* out = pending_.data() + pendingCount_;
             const Extent extent = ToPixels<kPendingLimit>(&x[i], &y[i], count, pixelX_, pixelY_, out);
             // The common case: the whole block inside. Otherwise the block is taken up to its
             // first point outside.
@@ -335,7 +337,9 @@ void QtSurface::drawSegment(QPointF a, QPointF b, std::int32_t color) {
         }
     }
     if (inside) {
-        if (!pending_) pending_ = std::make_unique<QPointF[]>(kPendingLimit);
+        // Grown as lines come, so that a control drawing few of them keeps little.
+        if (static_cast<qsizetype>(pending_.size()) < pendingCount_ + 2)
+            pending_.resize(std::min<std::size_t>(kPendingLimit, std::max<std::size_t>(16, 2 * pending_.size())));
         if (pendingCount_ == 0) pending_[pendingCount_++] = a;
         pending_[pendingCount_++] = b;
         pendingColor_ = color;

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -125,8 +124,9 @@ private:
     QSize outer_;
     QRectF dirty_;
     bool flushPosted_ = false;
-    // The points of the polyline not drawn yet, written in place; made with the first line.
-    std::unique_ptr<QPointF[]> pending_;
+    // The points of the polyline not drawn yet, written in place: room for pendingCount_ of
+    // them and more.
+    std::vector<QPointF> pending_;
     qsizetype pendingCount_ = 0;
     std::int32_t pendingColor_ = -1;
     float currentX_ = 0.0f;

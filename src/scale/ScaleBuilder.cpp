@@ -48,6 +48,21 @@ void ScaleBuilder::RestoreSurface() {
     surface.setFillColor(s_.ForeColor);
 }
 
+void ScaleBuilder::UseGridPen() {
+    Surface& surface = ports_.surface;
+    surface.setDrawWidth(1);
+    surface.setForeColor(s_.GridColor);
+    surface.setFillColor(s_.GridColor);
+}
+
+ScaleBuilder::Outcome ScaleBuilder::Pause() {
+    ports_.ui.Yield();
+    if (s_.FlagExit) return Outcome::Stopped;
+    // What ran meanwhile (a drawing, a colour set) may have left the surface another pen.
+    UseGridPen();
+    return Outcome::Done;
+}
+
 bool ScaleBuilder::Build() {
     if (s_.MapStyle == 0) throw Error(1032, "Invalid method if 'MapStyle' = 0");
     Surface& surface = ports_.surface;
@@ -63,10 +78,8 @@ bool ScaleBuilder::Build() {
 
     surface.Cls();
     surface.setVisible(false);
-    surface.setDrawWidth(1);
+    UseGridPen();
     const float tickLength = static_cast<float>(RoundHalfEven(6 * s_.PixelX));
-    surface.setForeColor(s_.GridColor);
-    surface.setFillColor(s_.GridColor);
 
     surface.Line(m.PlotLeft, m.PlotBottom, m.PlotRight, m.PlotBottom);
     surface.Line(m.PlotLeft, m.PlotTop, m.PlotRight, m.PlotTop);
@@ -122,8 +135,7 @@ ScaleBuilder::Outcome ScaleBuilder::DrawXAxis(const AxisStep& step, float tickLe
         }
 
         const bool advanced = Advance(x, step.world);
-        ports_.ui.Yield();
-        if (s_.FlagExit) return Outcome::Stopped;
+        if (Pause() == Outcome::Stopped) return Outcome::Stopped;
         if (!advanced) break;
     } while (std::trunc(x) >= s_.MinX && std::trunc(x) <= s_.MaxX);
     return Outcome::Done;
@@ -168,8 +180,7 @@ ScaleBuilder::Outcome ScaleBuilder::DrawYAxis(const AxisStep& step, float tickLe
         }
 
         const bool advanced = Advance(y, step.world);
-        ports_.ui.Yield();
-        if (s_.FlagExit) return Outcome::Stopped;
+        if (Pause() == Outcome::Stopped) return Outcome::Stopped;
         if (!advanced) break;
     } while (std::trunc(y) >= s_.MinY && std::trunc(y) <= s_.MaxY);
     return Outcome::Done;

@@ -26,6 +26,10 @@ private:
     Outcome DrawXAxis(const AxisStep& step, float tickLength);
     Outcome DrawYAxis(const AxisStep& step, float tickLength);
     void RestoreSurface();
+    // The scale's pen: width 1, the grid colour.
+    void UseGridPen();
+    // Lets input and painting through between two ticks; Stopped on a stop request.
+    Outcome Pause();
 
     ControlState& s_;
     const Ports& ports_;

@@ -51,17 +51,30 @@ TEST(SetScaleUnit, InMapModeFailsAndLeavesTheSurfaceVisible) {
 }
 
 TEST(SetScaleUnit, NumericTicksAndLabels) {
-    ScaleRig rig;
-    rig.control.setUnitX(10);
-    rig.control.setUnitY(25);
-    ASSERT_TRUE(rig.control.SetScaleUnit());
-    EXPECT_TRUE(rig.surface.visible);
-    EXPECT_EQ(rig.surface.visibilityChanges, 2) << "drawn hidden, shown whole";
-    const auto texts = rig.printed();
-    for (const char* label : {"0", "10", "50", "100", "25", "75"})
-        EXPECT_NE(std::find(texts.begin(), texts.end(), label), texts.end()) << label;
-    for (const auto& op : rig.surface.opsOf("Line")) EXPECT_EQ(op.color, 0x00AA00) << "scale lines in GridColor";
-    EXPECT_EQ(rig.surface.foreColor, rig.control.ForeColor()) << "surface restored";
+    // The host may draw, or set a colour, between two ticks: the scale keeps its own pen.
+    for (const bool hostDrawsMeanwhile : {false, true}) {
+        ScaleRig rig;
+        rig.control.setUnitX(10);
+        rig.control.setUnitY(25);
+        if (hostDrawsMeanwhile)
+            rig.ui.onYield = [&] {
+                rig.ui.onYield = nullptr;
+                rig.control.setDrawWidth(3);
+                rig.control.setForeColor(0x0000FF);
+            };
+        ASSERT_TRUE(rig.control.SetScaleUnit());
+        EXPECT_TRUE(rig.surface.visible);
+        EXPECT_EQ(rig.surface.visibilityChanges, 2) << "drawn hidden, shown whole";
+        const auto texts = rig.printed();
+        for (const char* label : {"0", "10", "50", "100", "25", "75"})
+            EXPECT_NE(std::find(texts.begin(), texts.end(), label), texts.end()) << label;
+        for (const char* kind : {"Line", "Print"})
+            for (const auto& op : rig.surface.opsOf(kind)) {
+                EXPECT_EQ(op.color, 0x00AA00) << kind << ": the scale in GridColor";
+                EXPECT_TRUE(op.kind != "Line" || op.width == 1) << "scale lines one pixel wide";
+            }
+        EXPECT_EQ(rig.surface.foreColor, rig.control.ForeColor()) << "surface restored";
+    }
 }
 
 TEST(SetScaleUnit, GridAndZeroLines) {
