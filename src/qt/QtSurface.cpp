@@ -3,13 +3,12 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QTextLayout>
-#include <array>
 #include <cmath>
-#include <limits>
 
 #include "qt/Colors.h"
 #include "qt/QtFont.h"
 #include "qt/QtPicture.h"
+#include "qt/SegmentPixels.h"
 #include "qt/SurfaceWidget.h"
 #include "tesmo/Error.h"
 
@@ -21,90 +20,6 @@ constexpr int kMaxPixels = 16384;
 
 [[noreturn]] void InvalidValue() {
     throw Error(errors::InvalidPropertyValue, "Invalid property value");
-}
-
-// Clips a segment to a rectangle (Liang-Barsky); false when nothing of it is inside.
-bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r) {
-    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y()))
-        return false;
-    double t0 = 0.0, t1 = 1.0;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            if (t > t1) return false;
-            t0 = std::max(t0, t);
-        } else {
-            if (t < t0) return false;
-            t1 = std::min(t1, t);
-        }
-    }
-    const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
-    return true;
-}
-
-// The pixels a one-pixel pen with round caps covers for a horizontal or vertical segment
-// inside the image, without a transformation: a run along the row or column of its ends'
-// 26.6 fixed-point coordinates, from the pixel of one end to that of the other. Filling it
-// is far faster than stroking it.
-std::optional<QRect> AxisRun(QPointF a, QPointF b) {
-    const auto fixed = [](double v) { return static_cast<int>(v * 64.); };
-    int x1 = fixed(a.x()), y1 = fixed(a.y()), x2 = fixed(b.x()), y2 = fixed(b.y());
-    if (x1 > x2) std::swap(x1, x2);
-    if (y1 > y2) std::swap(y1, y2);
-    if (y1 == y2 && x1 != x2) return QRect(QPoint(x1 >> 6, y1 >> 6), QPoint(x2 >> 6, y1 >> 6));
-    if (x1 == x2 && y1 != y2) return QRect(QPoint(x1 >> 6, y1 >> 6), QPoint(x1 >> 6, y2 >> 6));
-    return std::nullopt;
-}
-
-// False also for a point that is not a number.
-bool Within(QPointF p, const QRectF& r) {
-    return p.x() >= r.left() && p.x() <= r.right() && p.y() >= r.top() && p.y() <= r.bottom();
-}
-
-// The smallest and largest coordinates of a block of points; `probe` stays 0 unless one
-// of them is not a finite number.
-struct Extent {
-    float minX = std::numeric_limits<float>::infinity();
-    float maxX = -std::numeric_limits<float>::infinity();
-    float minY = std::numeric_limits<float>::infinity();
-    float maxY = -std::numeric_limits<float>::infinity();
-    float probe = 0;
-
-    bool within(const QRectF& r) const {
-        return probe == 0 && minX >= r.left() && maxX <= r.right() && minY >= r.top() && maxY <= r.bottom();
-    }
-};
-
-// Writes the points given in twips as pixels, as a segment at a time converts them, and
-// measures their extent: branch-free passes that run on vectors.
-template <qsizetype Block>
-Extent ToPixels(const float* x, const float* y, qsizetype count, float pixelX, float pixelY, QPointF* out) {
-    std::array<float, Block> fx, fy;
-    Extent e;
-    float x0 = e.minX, x1 = e.maxX, y0 = e.minY, y1 = e.maxY, probe = 0;
-#pragma omp simd reduction(min : x0, y0) reduction(max : x1, y1) reduction(+ : probe)
-    for (qsizetype k = 0; k < count; ++k) {
-        const float px = x[k] / pixelX, py = y[k] / pixelY;
-        fx[k] = px;
-        fy[k] = py;
-        x0 = std::min(x0, px);
-        x1 = std::max(x1, px);
-        y0 = std::min(y0, py);
-        y1 = std::max(y1, py);
-        probe += (px - px) + (py - py);
-    }
-#pragma omp simd
-    for (qsizetype k = 0; k < count; ++k) out[k] = QPointF(fx[k], fy[k]);
-    return {x0, x1, y0, y1, probe};
 }
 
 QString Printable(const std::string& text) {
@@ -269,6 +184,7 @@ void QtSurface::drawSegment(float x1, float y1, float x2, float y2, std::int32_t
 }
 
 void QtSurface::Polyline(std::span<const float> x, std::span<const float> y, std::int32_t color) {
+    static_assert(kPendingLimit <= kPixelsBlock, "a pending polyline is converted in one block");
     const std::size_t n = std::min(x.size(), y.size());
     if (image_.isNull() || n < 2) return;
     const double w = std::max<int>(1, drawWidth_);
@@ -299,7 +215,7 @@ void QtSurface::Polyline(std::span<const float> x, std::span<const float> y, std
             if (static_cast<qsizetype>(pending_.size()) < pendingCount_ + count)
                 pending_.resize(static_cast<std::size_t>(pendingCount_ + count));
             QPointF* out = pending_.data() + pendingCount_;
-            const Extent extent = ToPixels<kPendingLimit>(&x[i], &y[i], count, pixelX_, pixelY_, out);
+            const Extent extent = ToPixels(&x[i], &y[i], count, pixelX_, pixelY_, out);
             // The common case: the whole block inside. Otherwise the block is taken up to its
             // first point outside.
             qsizetype taken = count;
