@@ -2,7 +2,9 @@
 // then writes must read back the same: a second round changes nothing.
 #include <QDir>
 #include <QSettings>
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "FuzzTarget.h"
@@ -12,17 +14,21 @@
 
 namespace {
 
-// Reads `from` into a new control and writes the control's settings to `to`.
+// Reads `from` into the process's control and writes the control's settings to `to`. A
+// read sets every setting, to its default where the file has none, so one control serves
+// every input.
 void Round(QSettings& from, QSettings& to) {
-    tesmo::TesmoWidget control;
-    control.readProperties(from);
-    control.writeProperties(to);
+    static tesmo::TesmoWidget* control = new tesmo::TesmoWidget;
+    control->readProperties(from);
+    to.clear();
+    control->writeProperties(to);
     to.sync();
 }
 
+// The same three files for every input: QSettings keeps each file it has read in a cache,
+// and a cache that grows would have the leak check scan the heap after every input.
 QString File(const char* name) {
-    static int input = 0;
-    return QString::fromStdString((tesmo::fuzz::TempFolder() / (name + std::to_string(input++) + ".ini")).string());
+    return QString::fromStdString((tesmo::fuzz::TempFolder() / (std::string(name) + ".ini")).string());
 }
 
 }  // namespace
@@ -36,10 +42,14 @@ TESMO_FUZZ_TARGET(SettingsIni) {
         return true;
     }();
     (void)database;
-    // A file name of its own each time: QSettings caches what it has read of a file.
     const QString input = File("input"), first = File("first"), second = File("second");
     std::ofstream(input.toStdString(), std::ios::binary).write(reinterpret_cast<const char*>(data),
                                                               static_cast<std::streamsize>(size));
+    // A time of its own for each input, so that QSettings reads the file again rather than
+    // what it kept of the last one.
+    static const auto start = std::filesystem::file_time_type::clock::now();
+    static int inputs = 0;
+    std::filesystem::last_write_time(input.toStdString(), start + std::chrono::seconds(++inputs));
     {
         QSettings in(input, QSettings::IniFormat), once(first, QSettings::IniFormat),
             twice(second, QSettings::IniFormat);
