@@ -81,8 +81,8 @@ struct ControlState {
     // The path being animated, in surface units, and the branch being played.
     std::vector<double> PointsX;
     std::vector<double> PointsY;
-    // PointsX / PointsY as the Singles a whole segment is drawn with: filled with them, or by
-    // the first drawing that needs them.
+    // The first points of PointsX / PointsY as the Singles a whole segment is drawn with,
+    // made as drawings need them and kept while the path stands.
     std::vector<float> SingleX;
     std::vector<float> SingleY;
     // Counts the replacements of PointsX / PointsY: a drawing whose path is replaced from one

@@ -75,8 +75,6 @@ bool ChartDrawing::PreparePoints(std::int32_t& count) {
             } catch (const Error&) {
                 s_.PointsX.resize(from);
                 s_.PointsY.resize(from);
-                s_.SingleX.resize(std::min(from, s_.SingleX.size()));
-                s_.SingleY.resize(std::min(from, s_.SingleY.size()));
                 throw;
             }
             ++s_.PathGeneration;
@@ -87,21 +85,8 @@ bool ChartDrawing::PreparePoints(std::int32_t& count) {
         } else {
             std::vector<double> px, py;
             TakeSpare(s_, px, py);
-            s_.SingleX.clear();
-            s_.SingleY.clear();
-            bool textFree = false;
-            try {
-                textFree = MapPoints(px, py, 0, n);
-            } catch (const Error&) {
-                // The path drawn goes on with Singles made from it again.
-                s_.SingleX.clear();
-                s_.SingleY.clear();
-                throw;
-            }
-            std::vector<float> sx = std::move(s_.SingleX), sy = std::move(s_.SingleY);
+            const bool textFree = MapPoints(px, py, 0, n);
             PutPath(s_, std::move(px), std::move(py));
-            s_.SingleX = std::move(sx);
-            s_.SingleY = std::move(sy);
             if (!textFree) return true;
         }
         s_.ChartPath = ControlState::MappedPoints{points.Generation(), n, s_.Mapping, s_.XAsDate, s_.YAsDate};
@@ -116,14 +101,8 @@ bool ChartDrawing::MapPoints(std::vector<double>& px, std::vector<double>& py, s
     // A copy: the loop need not read it again after every store.
     const MappingRecord m = s_.Mapping;
     const clsPoints& points = *s_.Points;
-    // The Singles follow when they are there for every point before `from`.
-    const bool singles = s_.SingleX.size() == from && s_.SingleY.size() == from;
     px.reserve(to);
     py.reserve(to);
-    if (singles) {
-        s_.SingleX.reserve(to);
-        s_.SingleY.reserve(to);
-    }
     bool textFree = true;
     for (std::size_t i = from; i < to; ++i) {
         const auto x = points.XNumberAt(i);
@@ -136,10 +115,6 @@ bool ChartDrawing::MapPoints(std::vector<double>& px, std::vector<double>& py, s
             textFree = textFree && vx.type() != VarType::String && vy.type() != VarType::String;
             px.push_back(m.toSurfaceX(x ? ToSingle(*x) : WorldValue(vx, s_.XAsDate)));
             py.push_back(m.toSurfaceY(y ? ToSingle(*y) : WorldValue(vy, s_.YAsDate)));
-        }
-        if (singles) {
-            s_.SingleX.push_back(static_cast<float>(px.back()));
-            s_.SingleY.push_back(static_cast<float>(py.back()));
         }
     }
     return textFree;

@@ -26,8 +26,8 @@ private:
     // there are too few points.
     bool PreparePoints(std::int32_t& count);
     bool PrepareMapPoints(std::int32_t& count);
-    // Appends the chart points from..to as mapped, to px / py and to SingleX / SingleY;
-    // false when one of them is a text, whose reading depends on the locale of the moment.
+    // Appends the chart points from..to as mapped to px / py; false when one of them is a
+    // text, whose reading depends on the locale of the moment.
     bool MapPoints(std::vector<double>& px, std::vector<double>& py, std::size_t from, std::size_t to);
 
     ControlState& s_;

@@ -103,7 +103,7 @@ bool PathAnimation::DrawPath() {
                 // that the host hears of the drawing's progress as soon as it begins.
                 const std::size_t end = std::min(count - 1, i == 0 ? 1 : i + kSegmentsPerYield);
                 const std::int32_t color = UseDrawingPen();
-                FillSingles();
+                FillSingles(end + 1);
                 surface.Polyline(std::span(s_.SingleX).subspan(i, end - i + 1),
                                  std::span(s_.SingleY).subspan(i, end - i + 1), color);
                 i = end - 1;
@@ -179,16 +179,12 @@ bool PathAnimation::DrawPath() {
     }
 }
 
-void PathAnimation::FillSingles() {
-    const auto single = [](double v) { return static_cast<float>(v); };
-    if (s_.SingleX.size() != s_.PointsX.size()) {
-        s_.SingleX.resize(s_.PointsX.size());
-        std::transform(s_.PointsX.begin(), s_.PointsX.end(), s_.SingleX.begin(), single);
-    }
-    if (s_.SingleY.size() != s_.PointsY.size()) {
-        s_.SingleY.resize(s_.PointsY.size());
-        std::transform(s_.PointsY.begin(), s_.PointsY.end(), s_.SingleY.begin(), single);
-    }
+void PathAnimation::FillSingles(std::size_t count) {
+    const auto extend = [count](const std::vector<double>& points, std::vector<float>& singles) {
+        for (std::size_t i = singles.size(); i < count; ++i) singles.push_back(static_cast<float>(points[i]));
+    };
+    extend(s_.PointsX, s_.SingleX);
+    extend(s_.PointsY, s_.SingleY);
 }
 
 bool PathAnimation::WholeSegments() const {

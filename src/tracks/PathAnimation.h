@@ -39,8 +39,8 @@ private:
     Outcome HoldWhilePaused(std::uint64_t path);
     // True when segments are drawn whole: no wait, or no step that could reach their end.
     bool WholeSegments() const;
-    // Makes SingleX / SingleY the path's, where they are not yet.
-    void FillSingles();
+    // Makes SingleX / SingleY hold the path's first `count` points, where they do not yet.
+    void FillSingles(std::size_t count);
     // Sets the surface's pen to the drawing's width and colour; the colour.
     std::int32_t UseDrawingPen();
     Outcome DrawSegment(double x1, double y1, double x2, double y2, double slope, double intercept,
