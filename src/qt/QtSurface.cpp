@@ -187,7 +187,7 @@ void QtSurface::Polyline(std::span<const float> x, std::span<const float> y, std
     static_assert(kPendingLimit <= kPixelsBlock, "a pending polyline is converted in one block");
     const std::size_t n = std::min(x.size(), y.size());
     if (image_.isNull() || n < 2) return;
-    const double w = std::max<int>(1, drawWidth_);
+    const double w = penReach();
     const QRectF bounds = innerRect().adjusted(-w, -w, w, w);
     const auto pixel = [&](std::size_t i) { return toPixels(x[i], y[i]); };
     QPointF a = pixel(0);
@@ -212,9 +212,7 @@ void QtSurface::Polyline(std::span<const float> x, std::span<const float> y, std
                 pending_[pendingCount_++] = a;
             }
             const auto count = static_cast<qsizetype>(std::min<std::size_t>(kPendingLimit - pendingCount_, n - i));
-            if (static_cast<qsizetype>(pending_.size()) < pendingCount_ + count)
-                pending_.resize(static_cast<std::size_t>(pendingCount_ + count));
-            QPointF* out = pending_.data() + pendingCount_;
+            QPointF* out = pendingRoom(count);
             const Extent extent = ToPixels(&x[i], &y[i], count, pixelX_, pixelY_, out);
             // The common case: the whole block inside. Otherwise the block is taken up to its
             // first point outside.
@@ -235,7 +233,7 @@ void QtSurface::Polyline(std::span<const float> x, std::span<const float> y, std
 }
 
 void QtSurface::drawSegment(QPointF a, QPointF b, std::int32_t color) {
-    const double w = std::max<int>(1, drawWidth_);
+    const double w = penReach();
     const QRectF bounds = innerRect().adjusted(-w, -w, w, w);
     const bool inside = Within(a, bounds) && Within(b, bounds);
     if (!inside && !ClipSegment(a, b, bounds)) return;
@@ -253,20 +251,23 @@ void QtSurface::drawSegment(QPointF a, QPointF b, std::int32_t color) {
         }
     }
     if (inside) {
-        // Grown as lines come, so that a control drawing few of them keeps little.
-        if (static_cast<qsizetype>(pending_.size()) < pendingCount_ + 2)
-            pending_.resize(std::min<std::size_t>(kPendingLimit, std::max<std::size_t>(16, 2 * pending_.size())));
+        pendingRoom(2);
         if (pendingCount_ == 0) pending_[pendingCount_++] = a;
         pending_[pendingCount_++] = b;
         pendingColor_ = color;
-    } else {
-        painter().drawLine(a, b);
-    }
-    if (inside) {
         markPending(a, b, w);
     } else {
+        painter().drawLine(a, b);
         markDirty(a, b, w);
     }
+}
+
+QPointF* QtSurface::pendingRoom(qsizetype more) {
+    // Grown as lines come, so that a control drawing few of them keeps little.
+    const auto needed = static_cast<std::size_t>(pendingCount_ + more);
+    if (pending_.size() < needed)
+        pending_.resize(std::max(needed, std::min<std::size_t>(kPendingLimit, std::max<std::size_t>(16, 2 * pending_.size()))));
+    return pending_.data() + pendingCount_;
 }
 
 void QtSurface::markPending(QPointF a, QPointF b, double margin) {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -90,6 +91,10 @@ private:
     // at a time; any other drawing first draws what is pending.
     void drawPending();
     QPointF pendingLast() const { return pending_[pendingCount_ - 1]; }
+    // Room for `more` points after the pending ones; where they go.
+    QPointF* pendingRoom(qsizetype more);
+    // How far outside the image a segment's ends may lie and still be drawn as they are.
+    double penReach() const { return std::max<int>(1, drawWidth_); }
     void markDirty(const QRectF& rect);
     void markDirty(QPointF a, QPointF b, double margin);
     QPointF toPixels(float x, float y) const { return {x / pixelX_, y / pixelY_}; }
