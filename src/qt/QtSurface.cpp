@@ -1,8 +1,6 @@
 #include "qt/QtSurface.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QTextLayout>
 #include <cmath>
 
 #include "qt/Colors.h"
@@ -32,7 +30,11 @@ QString Printable(const std::string& text) {
 }  // namespace
 
 QtSurface::QtSurface(float twipsPerPixelX, float twipsPerPixelY)
-    : pixelX_(twipsPerPixelX), pixelY_(twipsPerPixelY), font_(QGuiApplication::font()) {}
+    : pixelX_(twipsPerPixelX), pixelY_(twipsPerPixelY), font_(QGuiApplication::font()) {
+    QImage resolution(1, 1, QImage::Format_RGB32);
+    SetResolution(resolution);
+    texts_ = FontTexts::For(font_, resolution);
+}
 
 QtSurface::~QtSurface() {
     endPainting();
@@ -52,7 +54,7 @@ void QtSurface::setDevicePixelRatio(qreal ratio) {
 }
 
 QSize QtSurface::innerSize() const {
-    return image_.isNull() ? QSize() : inner_;
+    return inner_.isEmpty() ? QSize() : inner_;
 }
 
 void QtSurface::detach() {
@@ -61,9 +63,42 @@ void QtSurface::detach() {
 }
 
 const QImage& QtSurface::image() {
-    drawPending();
     endPainting();
+    if (!inner_.isEmpty()) canvas();
     return image_;
+}
+
+void QtSurface::canvas() {
+    if (painted_) return;
+    const QSize pixels = (QSizeF(inner_) * imageRatio_).toSize();
+    if (image_.size() != pixels || image_.devicePixelRatio() != imageRatio_) {
+        image_ = QImage(pixels, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(imageRatio_);
+        SetResolution(image_);
+    }
+    repaintBackground(image_);
+    painted_ = true;
+    recording_.playOn(image_, painter_, [this](QImage& image) { repaintBackground(image); });
+}
+
+void QtSurface::SetResolution(QImage& image) const {
+    // Text drawn on the image is measured at the screen's resolution.
+    image.setDotsPerMeterX(static_cast<int>(std::lround(1440.0 / pixelX_ / 0.0254)));
+    image.setDotsPerMeterY(static_cast<int>(std::lround(1440.0 / pixelY_ / 0.0254)));
+}
+
+template <typename Op>
+void QtSurface::paint(Op&& op, std::size_t points) {
+    if (recordingFor(points)) {
+        recording_.add(std::forward<Op>(op), inner_, points);
+        return;
+    }
+    canvas();
+    if (!painter_) {
+        painter_.emplace(&image_);
+        StartPainter(*painter_, innerRect().toRect());
+    }
+    op(*painter_);
 }
 
 void QtSurface::flush() {
@@ -77,17 +112,10 @@ void QtSurface::flush() {
     dirty_ = QRectF();
 }
 
-QPainter& QtSurface::painter() {
-    if (!painter_) {
-        painter_.emplace(&image_);
-        painter_->setRenderHint(QPainter::Antialiasing, false);
-    }
-    return *painter_;
-}
-
 void QtSurface::endPainting() {
     drawPending();
     painter_.reset();
+    recording_.endPainter();
     // The next painter starts with its own default pen and font.
     penColor_ = -1;
     painterHasFont_ = false;
@@ -99,7 +127,7 @@ void QtSurface::setPen(std::int32_t color) {
     pen.setWidth(std::max<int>(0, drawWidth_));
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
-    painter().setPen(pen);
+    paint([pen](QPainter& p) { p.setPen(pen); });
     penColor_ = color;
     penWidth_ = drawWidth_;
 }
@@ -109,12 +137,31 @@ void QtSurface::drawPending() {
     if (pendingCount_ == 0 && pendingLines_.empty() && pendingRuns_.empty()) return;
     setPen(pendingColor_);
     if (!pendingLines_.empty()) {
-        painter().drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size()));
+        if (recordingFor(pendingLines_.size() * 2)) {
+            paint([lines = pendingLines_](QPainter& p) { p.drawLines(lines.data(), static_cast<int>(lines.size())); },
+                  pendingLines_.size() * 2);
+        } else {
+            paint([this](QPainter& p) { p.drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size())); },
+                  pendingLines_.size() * 2);
+        }
         pendingLines_.clear();
     }
-    for (const QRect& run : pendingRuns_) painter().fillRect(run, ShownColor(pendingColor_));
-    pendingRuns_.clear();
-    if (pendingCount_ > 0) painter().drawPolyline(pending_.data(), static_cast<int>(pendingCount_));
+    if (!pendingRuns_.empty()) {
+        paint([runs = pendingRuns_, color = ShownColor(pendingColor_)](QPainter& p) {
+            for (const QRect& run : runs) p.fillRect(run, color);
+        }, pendingRuns_.size());
+        pendingRuns_.clear();
+    }
+    if (pendingCount_ > 0) {
+        const auto n = static_cast<std::size_t>(pendingCount_);
+        if (recordingFor(n)) {
+            paint([points = std::vector<QPointF>(pending_.begin(), pending_.begin() + pendingCount_)](QPainter& p) {
+                p.drawPolyline(points.data(), static_cast<int>(points.size()));
+            }, n);
+        } else {
+            paint([this](QPainter& p) { p.drawPolyline(pending_.data(), static_cast<int>(pendingCount_)); }, n);
+        }
+    }
     pendingCount_ = 0;
     pendingArea_ = QRectF();
 }
@@ -123,7 +170,7 @@ void QtSurface::keepLoneSegment() {
     const QPointF a = pending_[0], b = pending_[1];
     // A point is drawn another way than a segment.
     if (a == b) return;
-    if (image_.devicePixelRatio() == 1 && penWidth_ <= 1) {
+    if (imageRatio_ == 1 && penWidth_ <= 1) {
         if (const auto run = AxisRun(a, b)) {
             pendingRuns_.push_back(*run);
             pendingCount_ = 0;
@@ -165,7 +212,8 @@ void QtSurface::repaintBackground(QImage& image) const {
 
 void QtSurface::Cls() {
     endPainting();
-    repaintBackground(image_);
+    painted_ = false;
+    recording_.clear();
     currentX_ = currentY_ = 0;
     markDirty(innerRect());
 }
@@ -179,14 +227,14 @@ void QtSurface::Line(float x1, float y1, float x2, float y2, std::int32_t color)
 }
 
 void QtSurface::drawSegment(float x1, float y1, float x2, float y2, std::int32_t color) {
-    if (image_.isNull()) return;
+    if (inner_.isEmpty()) return;
     drawSegment(toPixels(x1, y1), toPixels(x2, y2), color);
 }
 
 void QtSurface::Polyline(std::span<const float> x, std::span<const float> y, std::int32_t color) {
     static_assert(kPendingLimit <= kPixelsBlock, "a pending polyline is converted in one block");
     const std::size_t n = std::min(x.size(), y.size());
-    if (image_.isNull() || n < 2) return;
+    if (inner_.isEmpty() || n < 2) return;
     const double w = penReach();
     const QRectF bounds = innerRect().adjusted(-w, -w, w, w);
     const auto pixel = [&](std::size_t i) { return toPixels(x[i], y[i]); };
@@ -257,7 +305,7 @@ void QtSurface::drawSegment(QPointF a, QPointF b, std::int32_t color) {
         pendingColor_ = color;
         markPending(a, b, w);
     } else {
-        painter().drawLine(a, b);
+        paint([a, b](QPainter& p) { p.drawLine(a, b); });
         markDirty(a, b, w);
     }
 }
@@ -277,29 +325,30 @@ void QtSurface::markPending(QPointF a, QPointF b, double margin) {
 }
 
 void QtSurface::Box(float x1, float y1, float x2, float y2, std::int32_t color) {
-    if (image_.isNull()) return;
+    if (inner_.isEmpty()) return;
     drawPending();
     const QRectF box = QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized();
     const QRectF bounds = innerRect().adjusted(-2, -2, 2, 2);
     if (!box.isValid() || !bounds.intersects(box)) return;
     const QRectF clipped = box.intersected(bounds);
-    QPainter& p = painter();
     QPen pen(ShownColor(color));
     pen.setWidth(std::max<int>(0, drawWidth_));
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
+    paint([pen, clipped](QPainter& p) {
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(clipped);
+    });
     penColor_ = -1;
-    p.drawRect(clipped);
     markDirty(clipped.adjusted(-2, -2, 2, 2));
 }
 
 void QtSurface::Print(const std::string& text, bool endLine) {
     const QString shown = Printable(text);
-    if (!image_.isNull() && !shown.isEmpty()) {
+    if (!inner_.isEmpty() && !shown.isEmpty()) {
         const QPointF origin = toPixels(currentX_, currentY_);
-        const QPointF baseline(origin.x(), origin.y() + ascent_);
-        const TextExtent& extent = measure(shown);
-        const QRectF area = QRectF(origin, QSizeF(extent.advance, lineHeight_))
+        const QPointF baseline(origin.x(), origin.y() + texts_->metrics().ascent());
+        const FontTexts::Extent& extent = texts_->measure(shown);
+        const QRectF area = QRectF(origin, QSizeF(extent.advance, lineHeight()))
                                 .united(extent.ink.translated(baseline))
                                 .adjusted(-2, -2, 2, 2);
         // Lines still pending that the text does not touch may be drawn after it: the
@@ -311,66 +360,36 @@ void QtSurface::Print(const std::string& text, bool endLine) {
             if (pendingCount_ == 2) keepLoneSegment();
             if (pendingCount_ > 0) drawPending();
         }
-        QPainter& p = painter();
-        if (!painterHasFont_) p.setFont(font_);
+        if (!painterHasFont_) paint([font = font_](QPainter& p) { p.setFont(font); });
         painterHasFont_ = true;
-        p.setPen(ShownColor(foreColor_));
         penColor_ = -1;
         // Glyphs laid out once are placed as the painter places a text's only without a
         // transformation; on a high-resolution image the text is laid out each time.
-        const QList<QGlyphRun>* runs = image_.devicePixelRatio() == 1 ? glyphs(shown) : nullptr;
-        if (runs) {
-            for (const QGlyphRun& run : *runs) p.drawGlyphRun(baseline, run);
-        } else {
-            p.drawText(baseline, shown);
-        }
-        markDirty(QRectF(origin, QSizeF(extent.advance, lineHeight_)).adjusted(-2, -2, 2, 2));
+        const QList<QGlyphRun>* runs = imageRatio_ == 1 ? texts_->glyphs(shown) : nullptr;
+        paint([color = ShownColor(foreColor_), baseline, runs = runs ? *runs : QList<QGlyphRun>(), shown](QPainter& p) {
+            p.setPen(color);
+            if (!runs.isEmpty()) {
+                for (const QGlyphRun& run : runs) p.drawGlyphRun(baseline, run);
+            } else {
+                p.drawText(baseline, shown);
+            }
+        });
+        markDirty(QRectF(origin, QSizeF(extent.advance, lineHeight())).adjusted(-2, -2, 2, 2));
     }
     if (endLine) {
         currentX_ = 0;
-        currentY_ += static_cast<float>(lineHeight_) * pixelY_;
+        currentY_ += static_cast<float>(lineHeight()) * pixelY_;
     } else {
-        currentX_ += static_cast<float>(measure(shown).advance) * pixelX_;
+        currentX_ += static_cast<float>(texts_->measure(shown).advance) * pixelX_;
     }
-}
-
-const QtSurface::TextExtent& QtSurface::measure(const QString& text) const {
-    const auto kept = extents_.constFind(text);
-    if (kept != extents_.cend()) return *kept;
-    if (extents_.size() >= kKeptExtents) extents_.clear();
-    return *extents_.insert(text, {metrics_.horizontalAdvance(text), metrics_.boundingRect(text)});
-}
-
-const QList<QGlyphRun>* QtSurface::glyphs(const QString& text) {
-    const auto kept = glyphRuns_.constFind(text);
-    if (kept != glyphRuns_.cend()) return kept->has_value() ? &**kept : nullptr;
-    if (glyphRuns_.size() >= kKeptExtents) glyphRuns_.clear();
-    // Laid out as the painter lays out a text it draws: in the font as the image resolves it.
-    QTextLayout layout(text, font_, &image_);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    // A line separator ends a layout's line; the painter draws on past it.
-    if (line.textLength() < text.size()) {
-        glyphRuns_.insert(text, std::nullopt);
-        return nullptr;
-    }
-    QList<QGlyphRun> runs = layout.glyphRuns();
-    // Placed from the baseline.
-    for (QGlyphRun& run : runs) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& p : positions) p.ry() -= line.ascent();
-        run.setPositions(positions);
-    }
-    return &**glyphRuns_.insert(text, std::move(runs));
 }
 
 float QtSurface::TextWidth(const std::string& text) const {
-    return static_cast<float>(measure(Printable(text)).advance) * pixelX_;
+    return static_cast<float>(texts_->measure(Printable(text)).advance) * pixelX_;
 }
 
 float QtSurface::TextHeight(const std::string&) const {
-    return static_cast<float>(lineHeight_) * pixelY_;
+    return static_cast<float>(lineHeight()) * pixelY_;
 }
 
 float QtSurface::ScaleWidth() const {
@@ -402,11 +421,9 @@ Font QtSurface::Font() const {
 void QtSurface::setFont(const tesmo::Font& font) {
     endPainting();
     font_ = ToQFont(font);
-    metrics_ = QFontMetricsF(font_);
-    ascent_ = metrics_.ascent();
-    lineHeight_ = metrics_.height();
-    extents_.clear();
-    glyphRuns_.clear();
+    QImage resolution(1, 1, QImage::Format_RGB32);
+    SetResolution(resolution);
+    texts_ = FontTexts::For(font_, resolution);
 }
 
 void QtSurface::setAutoSize(bool value) {
@@ -464,24 +481,27 @@ void QtSurface::resizeOuter(QSize outer) {
     const QSize inner(std::max(0, outer.width() - 2 * b), std::max(0, outer.height() - 2 * b));
     // The image's ratio: the screen's, unless the image would grow beyond the size limit.
     const qreal ratio = inner.isEmpty() ? ratio_ : std::min(ratio_, qreal(kMaxPixels) / std::max(inner.width(), inner.height()));
-    if (inner != innerSize() || (!image_.isNull() && image_.devicePixelRatio() != ratio)) {
+    if (inner != innerSize() || (!inner.isEmpty() && imageRatio_ != ratio)) {
         endPainting();
-        QImage next;
+        // What was kept to be drawn is drawn at the ratio it was meant for.
+        if (!recording_.empty() && imageRatio_ != ratio) canvas();
         inner_ = inner;
-        if (!inner.isEmpty()) {
-            next = QImage((QSizeF(inner) * ratio).toSize(), QImage::Format_RGB32);
-            next.setDevicePixelRatio(ratio);
-            // Text drawn on the image is measured at the screen's resolution.
-            next.setDotsPerMeterX(static_cast<int>(std::lround(1440.0 / pixelX_ / 0.0254)));
-            next.setDotsPerMeterY(static_cast<int>(std::lround(1440.0 / pixelY_ / 0.0254)));
-            repaintBackground(next);
-            if (!image_.isNull()) {
-                QPainter p(&next);
-                p.drawImage(0, 0, image_);
-            }
+        imageRatio_ = ratio;
+        if (inner.isEmpty()) {
+            image_ = QImage();
+            painted_ = false;
+            recording_.clear();
+        } else if (!painted_) {
+            // Made when it is first needed, at the size it has then.
+            image_ = QImage();
+            recording_.resized(inner);
+        } else {
+            QImage drawn = std::move(image_);
+            painted_ = false;
+            canvas();
+            QPainter p(&image_);
+            p.drawImage(0, 0, drawn);
         }
-        image_ = std::move(next);
-        glyphRuns_.clear();
         markDirty(innerRect());
     }
     if (widget_ && widget_->size() != outer_) widget_->resize(outer_);

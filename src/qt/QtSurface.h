@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetricsF>
-#include <QGlyphRun>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QPointer>
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "qt/FontTexts.h"
+#include "qt/PaintRecording.h"
 #include "surface/Surface.h"
 
 namespace tesmo {
@@ -79,10 +79,19 @@ public:
 private:
     // The most points a polyline drawn at once holds.
     static constexpr qsizetype kPendingLimit = 4096;
-    // The most text extents kept.
-    static constexpr qsizetype kKeptExtents = 1024;
+    // The most points and operations kept to be painted on an image not made yet.
+    static constexpr std::size_t kRecordedLimit = 16384;
 
-    QPainter& painter();
+    // Makes the image at its size with its background and what was kept to be drawn on it.
+    void canvas();
+    void SetResolution(QImage& image) const;
+    // Paints with the image's painter, or keeps the painting for later while the image is
+    // not made yet and what is kept stays small. `points`: how many the painting holds.
+    template <typename Op>
+    void paint(Op&& op, std::size_t points = 0);
+    bool recordingFor(std::size_t points) const {
+        return !painted_ && recording_.accepts(inner_) && recording_.cost() + points <= kRecordedLimit;
+    }
     void endPainting();
     void setPen(std::int32_t color);
     void drawSegment(float x1, float y1, float x2, float y2, std::int32_t color);
@@ -104,16 +113,7 @@ private:
     QRectF innerRect() const { return QRectF(QPointF(0, 0), QSizeF(innerSize())); }
     void fitPicture();
     void repaintBackground(QImage& image) const;
-    QFont font() const { return font_; }
-    // A text's width in the font and the box its glyphs cover from the baseline, in pixels.
-    struct TextExtent {
-        qreal advance;
-        QRectF ink;
-    };
-    const TextExtent& measure(const QString& text) const;
-    // A text's glyphs, placed from its baseline; none for a text the painter lays out
-    // otherwise than on one line.
-    const QList<QGlyphRun>* glyphs(const QString& text);
+    qreal lineHeight() const { return texts_->metrics().height(); }
     // Moves the pending polyline, a single segment, to the separate segments.
     void keepLoneSegment();
     // Notes a segment gone to the pending lines.
@@ -123,8 +123,14 @@ private:
     float pixelY_;
     QPointer<SurfaceWidget> widget_;
     QImage image_;
+    // Whether the image is made and painted. Until it is, painting is kept in recording_:
+    // a control made, set up and drawn on before its layout sizes it, then cleared or
+    // resized, makes and paints its image once, at the size it is shown at.
+    bool painted_ = false;
+    PaintRecording recording_;
     qreal ratio_ = 1.0;
     QSize inner_;  // the image's size in layout pixels
+    qreal imageRatio_ = 1.0;  // the image's device pixel ratio
     std::optional<QPainter> painter_;
     QSize outer_;
     QRectF dirty_;
@@ -146,15 +152,8 @@ private:
     bool autoSize_ = false;
     tesmo::Picture picture_;
     QFont font_;
-    // The font's metrics and the widths of the texts measured in it, kept until the font
-    // changes: a scale measures the same labels each time it is drawn.
-    QFontMetricsF metrics_{font_};
-    qreal ascent_ = metrics_.ascent();
-    qreal lineHeight_ = metrics_.height();
-    mutable QHash<QString, TextExtent> extents_;
-    // The glyphs of the texts printed, laid out once: drawing them is far faster than
-    // laying the text out again.
-    QHash<QString, std::optional<QList<QGlyphRun>>> glyphRuns_;
+    // The widths and glyphs of the texts printed in the font.
+    std::shared_ptr<FontTexts> texts_;
     bool painterHasFont_ = false;
     // Segments of the pending pen not joined to the others, drawn together: as lines, and
     // as the runs of pixels they cover when they are horizontal or vertical.

@@ -33,41 +33,64 @@ std::string clsPoints::BaseKey(const Variant& x, const Variant& y) {
 }
 
 void clsPoints::Add(const Variant& x, const Variant& Y, const std::string& Key) {
-    std::string key;
-    std::int16_t suffix = kStoredKey;
-    if (!Key.empty()) {
-        if (Find(Key) >= 0)
-            throw Error(errors::KeyInUse, "This key is already associated with an element of this collection");
-        key = Key;
-    } else {
-        const std::string base = BaseKey(x, Y);
-        // Keys are only ever added, so the search resumes after the last suffix it gave.
-        const auto last = lastSuffix_.find(base);
-        suffix = 0;
-        if (last != lastSuffix_.end()) {
-            if (last->second == INT16_MAX) throw Error(errors::Overflow, "Overflow");
-            suffix = static_cast<std::int16_t>(last->second + 1);
-        }
-        key = WithSuffix(base, suffix);
-        while (Find(key) >= 0) {
-            if (suffix == INT16_MAX) throw Error(errors::Overflow, "Overflow");
-            ++suffix;
-            key = WithSuffix(base, suffix);
-        }
-        if (suffix > 0) lastSuffix_[base] = suffix;
-        if (x.type() == VarType::String || Y.type() == VarType::String) suffix = kStoredKey;
-    }
-
     const std::size_t position = slots_.size();
     if (position >= static_cast<std::size_t>(INT32_MAX)) throw Error(errors::Overflow, "Overflow");
+    const bool texts = x.type() == VarType::String || Y.type() == VarType::String;
+    // A key built from numbers can be given later, when a key is first looked up: it is
+    // the same then, and a chart that never looks one up never builds them. A key built
+    // from a text is read in the locale of the moment; a given key has to be checked now;
+    // and only among as many points as a suffix allows can a built key never overflow.
+    const bool later = Key.empty() && !texts && position < static_cast<std::size_t>(INT16_MAX);
+    std::string key;
+    std::int16_t suffix = kStoredKey;
+    if (!later) {
+        IndexKeys();
+        if (!Key.empty()) {
+            if (Find(Key) >= 0)
+                throw Error(errors::KeyInUse, "This key is already associated with an element of this collection");
+            key = Key;
+        } else {
+            key = BuiltKey(BaseKey(x, Y), suffix);
+            if (texts) suffix = kStoredKey;
+        }
+    }
+
     Slot slot{};
     slot.x = Encode(x, slot.xType);
     slot.y = Encode(Y, slot.yType);
     slot.index = static_cast<std::int32_t>(position) + 1;
     slot.suffix = suffix;
     slots_.push_back(slot);
+    if (later) return;
     if (suffix == kStoredKey) storedKeys_.emplace(static_cast<std::uint32_t>(position), key);
     InsertKey(key, position);
+    indexed_ = slots_.size();
+}
+
+std::string clsPoints::BuiltKey(const std::string& base, std::int16_t& suffix) const {
+    // Keys are only ever added, so the search resumes after the last suffix it gave.
+    const auto last = lastSuffix_.find(base);
+    suffix = 0;
+    if (last != lastSuffix_.end()) {
+        if (last->second == INT16_MAX) throw Error(errors::Overflow, "Overflow");
+        suffix = static_cast<std::int16_t>(last->second + 1);
+    }
+    std::string key = WithSuffix(base, suffix);
+    while (Find(key) >= 0) {
+        if (suffix == INT16_MAX) throw Error(errors::Overflow, "Overflow");
+        ++suffix;
+        key = WithSuffix(base, suffix);
+    }
+    if (suffix > 0) lastSuffix_[base] = suffix;
+    return key;
+}
+
+void clsPoints::IndexKeys() const {
+    for (; indexed_ < slots_.size(); ++indexed_) {
+        Slot& slot = slots_[indexed_];
+        const std::string key = BuiltKey(BaseKey(XAt(indexed_), YAt(indexed_)), slot.suffix);
+        InsertKey(key, indexed_);
+    }
 }
 
 std::uint64_t clsPoints::NextGeneration() {
@@ -84,11 +107,13 @@ void clsPoints::Clear() {
     std::vector<std::uint64_t>().swap(table_);
     storedKeys_.clear();
     lastSuffix_.clear();
+    indexed_ = 0;
 }
 
 tyPoint clsPoints::Item(const Variant& Index) const {
     std::size_t position = 0;
     if (Index.type() == VarType::String) {
+        IndexKeys();
         const std::int64_t found = Find(Index.text());
         if (found < 0) MissingKey();
         position = static_cast<std::size_t>(found);
@@ -103,12 +128,18 @@ tyPoint clsPoints::Item(const Variant& Index) const {
 }
 
 std::int32_t clsPoints::Index(const std::string& Key) const {
+    IndexKeys();
     const std::int64_t found = Find(Key);
     if (found < 0) MissingKey();
     return slots_[static_cast<std::size_t>(found)].index;
 }
 
 std::string clsPoints::KeyAt(std::size_t position) const {
+    IndexKeys();
+    return KeyOf(position);
+}
+
+std::string clsPoints::KeyOf(std::size_t position) const {
     const Slot& slot = slots_[position];
     if (slot.suffix == kStoredKey) return storedKeys_.at(static_cast<std::uint32_t>(position));
     return WithSuffix(BaseKey(XAt(position), YAt(position)), slot.suffix);
@@ -144,12 +175,12 @@ std::int64_t clsPoints::Find(std::string_view key) const {
         if (entry == 0) return -1;
         if (static_cast<std::uint32_t>(entry >> 32) == fp) {
             const std::size_t position = static_cast<std::uint32_t>(entry) - 1;
-            if (KeyAt(position) == key) return static_cast<std::int64_t>(position);
+            if (KeyOf(position) == key) return static_cast<std::int64_t>(position);
         }
     }
 }
 
-void clsPoints::InsertKey(std::string_view key, std::size_t position) {
+void clsPoints::InsertKey(std::string_view key, std::size_t position) const {
     if ((slots_.size()) * 2 > table_.size()) Grow();
     const std::uint32_t fp = Fingerprint(key);
     const std::size_t mask = table_.size() - 1;
@@ -158,7 +189,7 @@ void clsPoints::InsertKey(std::string_view key, std::size_t position) {
     table_[i] = (static_cast<std::uint64_t>(fp) << 32) | static_cast<std::uint32_t>(position + 1);
 }
 
-void clsPoints::Grow() {
+void clsPoints::Grow() const {
     std::vector<std::uint64_t> old(std::max<std::size_t>(16, table_.size() * 2), 0);
     old.swap(table_);
     const std::size_t mask = table_.size() - 1;

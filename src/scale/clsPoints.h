@@ -14,7 +14,8 @@ namespace tesmo {
 
 // The chart's points in the order they were added, each under a unique text key.
 // Look-up by key and by position are O(1); keys built from numeric coordinates are not
-// stored but rebuilt when compared, which keeps a point at about 40 bytes. A key built from
+// stored but rebuilt when compared, which keeps a point at about 40 bytes, and are only
+// built once a key is looked up. A key built from
 // a text coordinate is stored, since reading the text depends on the locale of the moment.
 class clsPoints {
 public:
@@ -62,20 +63,28 @@ private:
     double Encode(const Variant& value, std::uint8_t& type);
     Variant Decode(std::uint8_t type, double stored) const;
     static std::string BaseKey(const Variant& x, const Variant& y);
+    // The key of a point whose key is in the table.
+    std::string KeyOf(std::size_t position) const;
     // The 0-based position stored under a key, or -1.
     std::int64_t Find(std::string_view key) const;
-    void InsertKey(std::string_view key, std::size_t position);
-    void Grow();
+    void InsertKey(std::string_view key, std::size_t position) const;
+    void Grow() const;
+    // The first free key from a base key on; `suffix` gets its suffix. Throws 6 beyond ",32767".
+    std::string BuiltKey(const std::string& base, std::int16_t& suffix) const;
+    // Gives the points added since the last look-up their built keys, in the order added.
+    void IndexKeys() const;
 
     static std::uint64_t NextGeneration();
 
     std::uint64_t generation_ = NextGeneration();
-    std::vector<Slot> slots_;
+    // The keys are an index over the points, built as they are looked up.
+    mutable std::vector<Slot> slots_;
     std::vector<std::string> texts_;                         // text coordinates
     std::unordered_map<std::uint32_t, std::string> storedKeys_;  // position -> key, for kStoredKey
-    std::unordered_map<std::string, std::int16_t> lastSuffix_;  // built keys taken up to that suffix
+    mutable std::unordered_map<std::string, std::int16_t> lastSuffix_;  // built keys taken up to that suffix
     // Open addressing: high 32 bits the key's hash, low 32 bits position + 1; 0 is empty.
-    std::vector<std::uint64_t> table_;
+    mutable std::vector<std::uint64_t> table_;
+    mutable std::size_t indexed_ = 0;  // the points whose keys are in the table
 };
 
 }  // namespace tesmo

@@ -51,6 +51,16 @@ TEST_F(PointKeys, HostKeysAndBuiltKeysShareOneNamespace) {
     EXPECT_EQ(points.Count(), 3) << "a rejected point is not stored";
     EXPECT_EQ(ErrorOf([&] { points.Add("abc", 1); }), errors::TypeMismatch);
     EXPECT_EQ(points.Count(), 3);
+
+    // Built keys not looked up yet still take their names before a host's key does.
+    clsPoints later;
+    later.Add(2, 2);
+    EXPECT_EQ(ErrorOf([&] { later.Add(5, 5, "2:2"); }), errors::KeyInUse);
+    later.Add(5, 5, "2:2,1");
+    later.Add(2, 2);
+    EXPECT_EQ(later.Item(3).x(), Variant(2));
+    EXPECT_EQ(later.Index("2:2,2"), 3);
+    EXPECT_EQ(later.KeyAt(0), "2:2");
 }
 
 TEST_F(PointKeys, ItemByPositionOrKeyAndTheErrorsOfMissingOnes) {

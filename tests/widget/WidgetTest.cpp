@@ -244,6 +244,10 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
         qreal ratio;
         bool disconnected;  // each segment on its own, as the scale draws its ticks and grid
         int printEvery = 0;  // a text printed away from the lines after every so many segments
+        // Then resized, or shown at another device ratio: drawn before there was an image to
+        // draw on, as if it had been drawn on one.
+        std::vector<QSize> resized = {};
+        qreal ratioAfter = 0;
     } cases[] = {
         {"a walk of 10,000 points inside", walk(10000, 1), 1, 1, false},
         {"a walk leaving and coming back", walk(9000, 3), 1, 1, false},
@@ -258,6 +262,13 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
         {"a grid, a wide pen", grid(400), 2, 1, true},
         {"a walk with texts printed on the way", walk(300, 1), 1, 1, false, 7},
         {"a grid with texts printed on the way", grid(100), 1, 1, true, 3},
+        {"a grid, then narrower and taller", grid(300), 1, 1, true, 5, {{170, 260}}},
+        {"a walk with texts, then smaller", walk(2000, 3), 1, 1, false, 9, {{120, 80}}},
+        {"a wide walk, then larger", walk(2000, 2), 3, 1, false, 0, {{420, 330}}},
+        {"a walk, then smaller and larger again", walk(2000, 3), 1, 1, false, 0, {{140, 90}, {300, 200}}},
+        {"a grid, two device pixels, then smaller", grid(300), 1, 2, true, 0, {{250, 150}}},
+        {"a grid, then two device pixels a pixel", grid(300), 1, 1, true, 4, {}, 2},
+        {"more than is kept before there is an image, then larger", walk(20000, 3), 1, 1, false, 0, {{350, 250}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -293,6 +304,18 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
             single.Line(x[i], y[i], x[i + 1], y[i + 1], 0xFF);
             if (c.disconnected || (c.printEvery > 0 && i % static_cast<std::size_t>(c.printEvery) == 0)) single.image();
             print(single, i);
+        }
+        if (!c.resized.empty() || c.ratioAfter > 0) {
+            single.image();
+            for (QtSurface* s : {&gathered, &single}) {
+                if (c.ratioAfter > 0) s->setDevicePixelRatio(c.ratioAfter);
+                for (const QSize size : c.resized) {
+                    s->setWidth(static_cast<float>(size.width() * 15));
+                    s->setHeight(static_cast<float>(size.height() * 15));
+                }
+            }
+            // Drawn on again at the new size.
+            for (QtSurface* s : {&gathered, &single}) s->Line(0, 0, 4500, 3000, 0xFF00);
         }
         EXPECT_TRUE(gathered.image() == single.image());
     }
