@@ -1,24 +1,39 @@
 #include "qt/FontTexts.h"
 
+#include <QCoreApplication>
 #include <QTextLayout>
-#include <map>
-#include <tuple>
+#include <vector>
 
 namespace tesmo {
 
+namespace {
+
+// The fonts in use are few; a program that goes through many starts again.
+constexpr std::size_t kKeptFonts = 64;
+
+// Never destroyed: the application may go after the other statics.
+std::vector<std::shared_ptr<FontTexts>>& Shared() {
+    static auto* shared = new std::vector<std::shared_ptr<FontTexts>>;
+    return *shared;
+}
+
+// Glyphs belong to the application's font engines: they go with it.
+void Forget() {
+    Shared().clear();
+}
+
+}  // namespace
+
 std::shared_ptr<FontTexts> FontTexts::For(const QFont& font, const QImage& resolution) {
-    // The fonts in use are few; a program that goes through many starts again.
-    static std::map<std::tuple<QString, int, int>, std::shared_ptr<FontTexts>> shared;
-    const auto key = std::make_tuple(font.key(), resolution.dotsPerMeterX(), resolution.dotsPerMeterY());
-    auto& texts = shared[key];
-    if (!texts) {
-        if (shared.size() > 64) {
-            shared.clear();
-            return shared[key] = std::make_shared<FontTexts>(font, resolution);
-        }
-        texts = std::make_shared<FontTexts>(font, resolution);
-    }
-    return texts;
+    static const bool forgotten = (qAddPostRoutine(Forget), true);
+    (void)forgotten;
+    auto& shared = Shared();
+    for (const auto& texts : shared)
+        if (texts->font_ == font && texts->device_.dotsPerMeterX() == resolution.dotsPerMeterX() &&
+            texts->device_.dotsPerMeterY() == resolution.dotsPerMeterY())
+            return texts;
+    if (shared.size() >= kKeptFonts) shared.clear();
+    return shared.emplace_back(std::make_shared<FontTexts>(font, resolution));
 }
 
 FontTexts::FontTexts(const QFont& font, const QImage& resolution)
@@ -32,10 +47,13 @@ const FontTexts::Extent& FontTexts::measure(const QString& text) {
 }
 
 const QList<QGlyphRun>* FontTexts::glyphs(const QString& text) {
+    // Glyphs carry no lines: the painter draws those of an underlined or struck-out text.
+    if (font_.underline() || font_.strikeOut() || font_.overline()) return nullptr;
     const auto kept = glyphRuns_.constFind(text);
     if (kept != glyphRuns_.cend()) return kept->has_value() ? &**kept : nullptr;
     if (glyphRuns_.size() >= kKept) glyphRuns_.clear();
-    // Laid out as the painter lays out a text it draws: in the font as the image resolves it.
+    // Laid out as the painter lays out a text it draws, in the font as an image of that
+    // resolution resolves it.
     QTextLayout layout(text, font_, &device_);
     layout.beginLayout();
     const QTextLine line = layout.createLine();

@@ -30,7 +30,7 @@ public:
     const QFontMetricsF& metrics() const { return metrics_; }
     const Extent& measure(const QString& text);
     // A text's glyphs, placed from its baseline; none for a text the painter lays out
-    // otherwise than on one line.
+    // otherwise than on one line, or in a font with lines through or under it.
     const QList<QGlyphRun>* glyphs(const QString& text);
 
 private:

@@ -7,13 +7,11 @@ QRect Whole(const QImage& image) {
     return QRect(QPoint(0, 0), image.deviceIndependentSize().toSize());
 }
 
-// An image for painting played at a size larger than the one it goes to, kept for the next:
-// the painter clips lines to the image's edges, and where the edges are decides which
-// pixels a clipped line covers.
-QImage& Scratch(QSize size, const QImage& like) {
-    static QImage scratch;
-    const QSize pixels = (QSizeF(size) * like.devicePixelRatio()).toSize();
-    if (scratch.size() != pixels || scratch.format() != like.format()) scratch = QImage(pixels, like.format());
+// An image for painting played at a size larger than the one it goes to: the painter clips
+// lines to the image's edges, and where the edges are decides which pixels a clipped line
+// covers.
+QImage Scratch(QSize size, const QImage& like) {
+    QImage scratch((QSizeF(size) * like.devicePixelRatio()).toSize(), like.format());
     scratch.setDevicePixelRatio(like.devicePixelRatio());
     scratch.setDotsPerMeterX(like.dotsPerMeterX());
     scratch.setDotsPerMeterY(like.dotsPerMeterY());
@@ -64,7 +62,7 @@ void PaintRecording::playOn(QImage& image, std::optional<QPainter>& open, const 
         play(image, open);
     } else {
         // A painter under way paints on an image of its own size, so never gets here.
-        QImage& scratch = Scratch(size_, image);
+        QImage scratch = Scratch(size_, image);
         prepare(scratch);
         std::optional<QPainter> none;
         play(scratch, none);

@@ -112,6 +112,17 @@ void QtSurface::flush() {
     dirty_ = QRectF();
 }
 
+template <typename T, typename Op>
+void QtSurface::paintWith(std::span<const T> items, std::size_t pointsEach, Op op) {
+    const std::size_t points = items.size() * pointsEach;
+    if (recordingFor(points)) {
+        paint([kept = std::vector<T>(items.begin(), items.end()), op](QPainter& p) { op(p, std::span<const T>(kept)); },
+              points);
+    } else {
+        paint([&](QPainter& p) { op(p, items); }, points);
+    }
+}
+
 void QtSurface::endPainting() {
     drawPending();
     painter_.reset();
@@ -137,30 +148,23 @@ void QtSurface::drawPending() {
     if (pendingCount_ == 0 && pendingLines_.empty() && pendingRuns_.empty()) return;
     setPen(pendingColor_);
     if (!pendingLines_.empty()) {
-        if (recordingFor(pendingLines_.size() * 2)) {
-            paint([lines = pendingLines_](QPainter& p) { p.drawLines(lines.data(), static_cast<int>(lines.size())); },
-                  pendingLines_.size() * 2);
-        } else {
-            paint([this](QPainter& p) { p.drawLines(pendingLines_.data(), static_cast<int>(pendingLines_.size())); },
-                  pendingLines_.size() * 2);
-        }
+        paintWith(std::span<const QLineF>(pendingLines_), 2, [](QPainter& p, std::span<const QLineF> lines) {
+            p.drawLines(lines.data(), static_cast<int>(lines.size()));
+        });
         pendingLines_.clear();
     }
     if (!pendingRuns_.empty()) {
-        paint([runs = pendingRuns_, color = ShownColor(pendingColor_)](QPainter& p) {
-            for (const QRect& run : runs) p.fillRect(run, color);
-        }, pendingRuns_.size());
+        paintWith(std::span<const QRect>(pendingRuns_), 1,
+                  [color = ShownColor(pendingColor_)](QPainter& p, std::span<const QRect> runs) {
+                      for (const QRect& run : runs) p.fillRect(run, color);
+                  });
         pendingRuns_.clear();
     }
     if (pendingCount_ > 0) {
-        const auto n = static_cast<std::size_t>(pendingCount_);
-        if (recordingFor(n)) {
-            paint([points = std::vector<QPointF>(pending_.begin(), pending_.begin() + pendingCount_)](QPainter& p) {
-                p.drawPolyline(points.data(), static_cast<int>(points.size()));
-            }, n);
-        } else {
-            paint([this](QPainter& p) { p.drawPolyline(pending_.data(), static_cast<int>(pendingCount_)); }, n);
-        }
+        paintWith(std::span<const QPointF>(pending_.data(), static_cast<std::size_t>(pendingCount_)), 1,
+                  [](QPainter& p, std::span<const QPointF> points) {
+                      p.drawPolyline(points.data(), static_cast<int>(points.size()));
+                  });
     }
     pendingCount_ = 0;
     pendingArea_ = QRectF();
@@ -366,9 +370,10 @@ void QtSurface::Print(const std::string& text, bool endLine) {
         // Glyphs laid out once are placed as the painter places a text's only without a
         // transformation; on a high-resolution image the text is laid out each time.
         const QList<QGlyphRun>* runs = imageRatio_ == 1 ? texts_->glyphs(shown) : nullptr;
-        paint([color = ShownColor(foreColor_), baseline, runs = runs ? *runs : QList<QGlyphRun>(), shown](QPainter& p) {
+        paint([color = ShownColor(foreColor_), baseline, laidOut = runs != nullptr,
+               runs = runs ? *runs : QList<QGlyphRun>(), shown](QPainter& p) {
             p.setPen(color);
-            if (!runs.isEmpty()) {
+            if (laidOut) {
                 for (const QGlyphRun& run : runs) p.drawGlyphRun(baseline, run);
             } else {
                 p.drawText(baseline, shown);
@@ -483,8 +488,9 @@ void QtSurface::resizeOuter(QSize outer) {
     const qreal ratio = inner.isEmpty() ? ratio_ : std::min(ratio_, qreal(kMaxPixels) / std::max(inner.width(), inner.height()));
     if (inner != innerSize() || (!inner.isEmpty() && imageRatio_ != ratio)) {
         endPainting();
-        // What was kept to be drawn is drawn at the ratio it was meant for.
-        if (!recording_.empty() && imageRatio_ != ratio) canvas();
+        // What was kept to be drawn, and a picture, are drawn at the ratio they were meant
+        // for, then scaled as a drawn image is.
+        if (!painted_ && !inner_.isEmpty() && imageRatio_ != ratio && (!recording_.empty() || HasPicture())) canvas();
         inner_ = inner;
         imageRatio_ = ratio;
         if (inner.isEmpty()) {

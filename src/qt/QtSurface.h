@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "qt/FontTexts.h"
@@ -89,6 +90,10 @@ private:
     // not made yet and what is kept stays small. `points`: how many the painting holds.
     template <typename Op>
     void paint(Op&& op, std::size_t points = 0);
+    // Paints `op` on items pending now: on them as they are when painting at once, on a copy
+    // when the painting is kept.
+    template <typename T, typename Op>
+    void paintWith(std::span<const T> items, std::size_t pointsEach, Op op);
     bool recordingFor(std::size_t points) const {
         return !painted_ && recording_.accepts(inner_) && recording_.cost() + points <= kRecordedLimit;
     }

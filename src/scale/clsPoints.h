@@ -13,9 +13,9 @@
 namespace tesmo {
 
 // The chart's points in the order they were added, each under a unique text key.
-// Look-up by key and by position are O(1); keys built from numeric coordinates are not
-// stored but rebuilt when compared, which keeps a point at about 40 bytes, and are only
-// built once a key is looked up. A key built from
+// Look-up by position is O(1), and by key once the keys are built: keys built from numeric
+// coordinates are given when a key is first looked up (all those added since at once), and
+// are not stored but rebuilt when compared, which keeps a point at about 40 bytes. A key built from
 // a text coordinate is stored, since reading the text depends on the locale of the moment.
 class clsPoints {
 public:

@@ -17,6 +17,7 @@
 #include <limits>
 #include <vector>
 
+#include "qt/QtFont.h"
 #include "qt/QtSurface.h"
 #include "tesmo/Error.h"
 #include "tesmo/TesmoWidget.h"
@@ -248,6 +249,7 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
         // draw on, as if it had been drawn on one.
         std::vector<QSize> resized = {};
         qreal ratioAfter = 0;
+        bool picture = false;  // under the drawing
     } cases[] = {
         {"a walk of 10,000 points inside", walk(10000, 1), 1, 1, false},
         {"a walk leaving and coming back", walk(9000, 3), 1, 1, false},
@@ -268,6 +270,7 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
         {"a walk, then smaller and larger again", walk(2000, 3), 1, 1, false, 0, {{140, 90}, {300, 200}}},
         {"a grid, two device pixels, then smaller", grid(300), 1, 2, true, 0, {{250, 150}}},
         {"a grid, then two device pixels a pixel", grid(300), 1, 1, true, 4, {}, 2},
+        {"a picture at one and a half device pixels a pixel, then two", walk(300, 1), 1, 1.5, false, 0, {}, 2, true},
         {"more than is kept before there is an image, then larger", walk(20000, 3), 1, 1, false, 0, {{350, 250}}},
     };
     for (const auto& c : cases) {
@@ -279,6 +282,12 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
             s->setWidth(300 * 15);
             s->setHeight(200 * 15);
             s->setBackColor(0xFFFFFF);
+            if (c.picture) {
+                QImage picture(90, 70, QImage::Format_ARGB32);
+                for (int i = 0; i < 90; ++i)
+                    for (int j = 0; j < 70; ++j) picture.setPixel(i, j, qRgba(i * 2, j * 3, 128, 40 + i + j));
+                s->setPicture(TesmoWidget::pictureFromImage(picture));
+            }
             s->setDrawWidth(c.width);
             // A line pending in the same colour, ending where the path starts.
             s->Line(0, 0, x[0], y[0], 0xFF);
@@ -320,34 +329,61 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
         EXPECT_TRUE(gathered.image() == single.image());
     }
 
-    // Text drawn from its glyphs laid out once gives the pixels the painter draws it with.
+    // Text drawn from its glyphs laid out once, or kept to be drawn when the image is made,
+    // gives the pixels the painter draws it with, underlined too.
     const char* texts[] = {"0", "100", "-1.5E+10", "31/12/2099", "Rain fi ffl", "\u03a9\u03bc\u03ad\u03b3\u03b1",
-                           "\u0645\u0631\u062d\u0628\u0627", "\u65e5\u672c\u8a9e", "left\u2028right"};
-    for (const qreal ratio : {1.0, 2.0}) {
+                           "\u0645\u0631\u062d\u0628\u0627", "\u65e5\u672c\u8a9e", "left\u2028right", "\u2028", "a b"};
+    for (const qreal ratio : {1.0, 2.0})
+    for (const bool underline : {false, true})
+    for (const bool drawnFirst : {true, false}) {
+        QFont asked = QGuiApplication::font();
+        asked.setUnderline(underline);
+        const QFont font = ToQFont(FromQFont(asked));
         for (const char* text : texts) {
-            SCOPED_TRACE(std::string(text) + (ratio == 1 ? "" : ", two device pixels a pixel"));
-            QtSurface surface(15, 15);
-            surface.setDevicePixelRatio(ratio);
-            surface.setWidth(300 * 15);
-            surface.setHeight(200 * 15);
-            surface.setBackColor(0xFFFFFF);
-            surface.setForeColor(0xFF0000);
-            QImage expected = surface.image().copy();
+            SCOPED_TRACE(std::string(text) + (ratio == 1 ? "" : ", two device pixels a pixel") +
+                         (underline ? ", underlined" : "") + (drawnFirst ? "" : ", kept"));
+            QtSurface surface(15, 15), blank(15, 15);
+            for (QtSurface* s : {&surface, &blank}) {
+                s->setDevicePixelRatio(ratio);
+                s->setWidth(300 * 15);
+                s->setHeight(200 * 15);
+                s->setBackColor(0xFFFFFF);
+                s->setForeColor(0xFF0000);
+                s->setFont(FromQFont(font));
+            }
+            QImage expected = blank.image().copy();
+            if (drawnFirst) surface.image();
             for (int twice = 0; twice < 2; ++twice) {
                 surface.setCurrentX(1237);
                 surface.setCurrentY(1011 + 450 * twice);
                 surface.Print(text, false);
             }
             QPainter painter(&expected);
-            painter.setFont(QGuiApplication::font());
+            painter.setFont(font);
             painter.setPen(QColor(0, 0, 0xFF));
             for (int twice = 0; twice < 2; ++twice)
-                painter.drawText(QPointF(1237 / 15.0, (1011 + 450 * twice) / 15.0 + QFontMetricsF(QGuiApplication::font()).ascent()),
+                painter.drawText(QPointF(1237 / 15.0, (1011 + 450 * twice) / 15.0 + QFontMetricsF(font).ascent()),
                                  QString::fromUtf8(text));
             painter.end();
             EXPECT_TRUE(surface.image() == expected);
         }
     }
+
+    // Texts measured in one font are not taken for those of a font that differs in what its
+    // key leaves out (kerning here).
+    const QFont app = QGuiApplication::font();
+    QFont unkerned = app;
+    unkerned.setKerning(false);
+    QGuiApplication::setFont(unkerned);
+    QtSurface first(15, 15), second(15, 15);
+    second.setFont(FromQFont(unkerned));
+    QGuiApplication::setFont(app);
+    const QString wave = "AVAVAV Wave";
+    const qreal apart = QFontMetricsF(unkerned).horizontalAdvance(wave);
+    const qreal kerned = QFontMetricsF(ToQFont(FromQFont(unkerned))).horizontalAdvance(wave);
+    ASSERT_NE(apart, kerned);
+    EXPECT_EQ(first.TextWidth(wave.toStdString()), static_cast<float>(apart) * 15);
+    EXPECT_EQ(second.TextWidth(wave.toStdString()), static_cast<float>(kerned) * 15);
 }
 
 }  // namespace
