@@ -29,11 +29,8 @@ QString Printable(const std::string& text) {
 
 }  // namespace
 
-QtSurface::QtSurface(float twipsPerPixelX, float twipsPerPixelY)
-    : pixelX_(twipsPerPixelX), pixelY_(twipsPerPixelY), font_(QGuiApplication::font()) {
-    QImage resolution(1, 1, QImage::Format_RGB32);
-    SetResolution(resolution);
-    texts_ = FontTexts::For(font_, resolution);
+QtSurface::QtSurface(float twipsPerPixelX, float twipsPerPixelY) : pixelX_(twipsPerPixelX), pixelY_(twipsPerPixelY) {
+    useFont(QGuiApplication::font());
 }
 
 QtSurface::~QtSurface() {
@@ -74,15 +71,14 @@ void QtSurface::canvas() {
     if (image_.size() != pixels || image_.devicePixelRatio() != imageRatio_) {
         image_ = QImage(pixels, QImage::Format_RGB32);
         image_.setDevicePixelRatio(imageRatio_);
-        SetResolution(image_);
+        applyResolution(image_);
     }
     repaintBackground(image_);
     painted_ = true;
     recording_.playOn(image_, painter_, [this](QImage& image) { repaintBackground(image); });
 }
 
-void QtSurface::SetResolution(QImage& image) const {
-    // Text drawn on the image is measured at the screen's resolution.
+void QtSurface::applyResolution(QImage& image) const {
     image.setDotsPerMeterX(static_cast<int>(std::lround(1440.0 / pixelX_ / 0.0254)));
     image.setDotsPerMeterY(static_cast<int>(std::lround(1440.0 / pixelY_ / 0.0254)));
 }
@@ -425,9 +421,13 @@ Font QtSurface::Font() const {
 
 void QtSurface::setFont(const tesmo::Font& font) {
     endPainting();
-    font_ = ToQFont(font);
+    useFont(ToQFont(font));
+}
+
+void QtSurface::useFont(const QFont& font) {
+    font_ = font;
     QImage resolution(1, 1, QImage::Format_RGB32);
-    SetResolution(resolution);
+    applyResolution(resolution);
     texts_ = FontTexts::For(font_, resolution);
 }
 

@@ -85,7 +85,10 @@ private:
 
     // Makes the image at its size with its background and what was kept to be drawn on it.
     void canvas();
-    void SetResolution(QImage& image) const;
+    // Gives an image the screen's resolution, at which text drawn on it is measured.
+    void applyResolution(QImage& image) const;
+    // Prints in `font` from now on.
+    void useFont(const QFont& font);
     // Paints with the image's painter, or keeps the painting for later while the image is
     // not made yet and what is kept stays small. `points`: how many the painting holds.
     template <typename Op>
