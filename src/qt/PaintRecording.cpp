@@ -56,8 +56,7 @@ void PaintRecording::play(QImage& image, std::optional<QPainter>& open) {
 
 void PaintRecording::playOn(QImage& image, std::optional<QPainter>& open, const std::function<void(QImage&)>& prepare) {
     if (empty()) return;
-    const QRect whole = Whole(image);
-    if (kept_ == QRect(QPoint(0, 0), size_) && whole.contains(kept_)) {
+    if (!cut() && Whole(image).contains(kept_)) {
         // Clipped to the size it was kept at, the painter cuts lines as it did there.
         play(image, open);
     } else {
@@ -66,7 +65,6 @@ void PaintRecording::playOn(QImage& image, std::optional<QPainter>& open, const 
         prepare(scratch);
         std::optional<QPainter> none;
         play(scratch, none);
-        none.reset();
         QPainter copy(&image);
         copy.setClipRect(kept_);
         copy.drawImage(0, 0, scratch);

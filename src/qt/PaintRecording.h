@@ -23,7 +23,7 @@ public:
     std::size_t cost() const { return cost_; }
     // Whether painting on an image of `size` can be kept with what is kept: only while the
     // image has that size and no resize has cut off any of it.
-    bool accepts(QSize size) const { return empty() || (size == size_ && kept_ == QRect(QPoint(0, 0), size_)); }
+    bool accepts(QSize size) const { return empty() || (size == size_ && !cut()); }
     // Keeps an operation of the painter under way, or of a new one on an image of `size`.
     void add(Op op, QSize size, std::size_t points);
     // The painter under way is done.
@@ -36,6 +36,8 @@ public:
     void playOn(QImage& image, std::optional<QPainter>& open, const std::function<void(QImage&)>& prepare);
 
 private:
+    // Whether a resize since has cut off some of the image painted on.
+    bool cut() const { return kept_ != QRect(QPoint(0, 0), size_); }
     void play(QImage& image, std::optional<QPainter>& open);
 
     struct Session {
