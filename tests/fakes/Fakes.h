@@ -39,8 +39,8 @@ public:
     float width = 9570, height = 6170, left = 15, top = 15;
     float currentX = 0, currentY = 0;
     std::int16_t drawWidth = 1, borderStyle = 0;
-    std::int32_t foreColor = 0, fillColor = 0, backColor = 0;
-    bool visible = true, autoSize = false, autoRedraw = true;
+    std::int32_t foreColor = 0, backColor = 0;
+    bool visible = true, autoSize = false;
     int visibilityChanges = 0;
     tesmo::Picture picture;
     float pictureWidth = 0, pictureHeight = 0;  // twips, used with AutoSize
@@ -63,11 +63,11 @@ public:
     void setCurrentY(float v) override { currentY = v; }
     void setDrawWidth(std::int16_t w) override { drawWidth = w; }
     void setForeColor(std::int32_t c) override { foreColor = c; }
-    void setFillColor(std::int32_t c) override { fillColor = c; }
+    void setFillColor(std::int32_t) override {}
     void setBackColor(std::int32_t c) override { backColor = c; }
     tesmo::Font Font() const override { return font; }
     void setFont(const tesmo::Font& f) override { font = f; }
-    void setAutoRedraw(bool v) override { autoRedraw = v; }
+    void setAutoRedraw(bool) override {}
     void setAutoSize(bool v) override;
     std::int16_t BorderStyle() const override { return borderStyle; }
     void setBorderStyle(std::int16_t s) override { borderStyle = s; }
@@ -100,11 +100,10 @@ public:
     std::vector<PromptCall> calls;
     std::deque<int> answers;
     std::deque<std::string> inputs;
-    int beeps = 0;
 
     int MsgBox(const std::string& text, int style, const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title, const std::string& def) override;
-    void Beep() override { ++beeps; }
+    void Beep() override {}
 };
 
 // A folder of its own holding an empty track database, made once for the test program.

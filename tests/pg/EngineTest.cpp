@@ -58,14 +58,8 @@ const std::vector<TrackRow> kTracks = {{1, "Coast", 1, 10, 10},   {2, "Coast", 1
                                        {1, "O'Brien", 1, 1, 10},  {9, "O'Brien", 3, 9.5f, -90},
                                        {1, "C:\\Maps", 1, 76502432, 1799751073792.0f}};
 
-int ErrorNumber(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const Error& e) {
-        EXPECT_FALSE(e.description().empty());
-        return e.number();
-    }
-    return 0;
+int Rows(StoreRig& r, const std::string& where) {
+    return r.connection().OpenRecordSet("SELECT * FROM TESMO WHERE " + where)->RecordCount();
 }
 
 // Whether the track table has an index on (tratto, ramo, ordinale), by the engine's catalogue.
@@ -129,18 +123,32 @@ const Case kCases[] = {
          ASSERT_TRUE(r.store.LoadBranch("O'Brien", 2)) << r.s.ControlError;
          EXPECT_EQ(r.s.PointsX, (std::vector<double>{5, 6, 7}));
          EXPECT_EQ(r.s.PointsY, (std::vector<double>{50, 60, 70}));
+         EXPECT_EQ(r.fakes.ui.yields, 3) << "a yield after every row";
          // Coordinates read back as the control wrote them, however large.
          ASSERT_TRUE(r.store.LoadBranch("C:\\Maps", 1)) << r.s.ControlError;
          EXPECT_EQ(r.s.PointsX, std::vector<double>{76502432});
          EXPECT_EQ(r.s.PointsY, std::vector<double>{1799751073792.0f});
-         EXPECT_FALSE(r.store.LoadBranch("Nowhere", 1));
-         EXPECT_NE(r.s.ControlError.find("This Track doesn't exist."), std::string::npos);
+         r.fakes.ui.onYield = [&] { r.s.FlagExit = true; };
+         ASSERT_TRUE(r.store.LoadBranch("O'Brien", 2));
+         EXPECT_EQ(r.s.PointsX, (std::vector<double>{5, 0, 0})) << "a stop request keeps the branch's size";
+         r.s.TrackName = "Nowhere";
+         for (const std::string hint : {"", "\r\rTo execute a track drawing set 'MapStyle' = 0"}) {
+             r.s.MapStyle = hint.empty() ? 0 : 1;
+             r.s.Drawing = r.s.Paused = true;
+             EXPECT_EQ(r.store.CountBranches(r.s.TrackName), 1);
+             EXPECT_FALSE(r.store.LoadBranch(r.s.TrackName, 1));
+             EXPECT_EQ(r.s.ControlError, "Track name:  ''Nowhere''\r\rThis Track doesn't exist." + hint);
+             EXPECT_FALSE(r.s.Drawing || r.s.Paused);
+         }
      }},
     {"insert after the last branch",
      [](StoreRig& r, bool) {
          const TrackStore::NextBranch next = r.store.FindNextBranch("O'Brien");
          EXPECT_EQ(next.branch, 4);
          EXPECT_EQ(next.lastOrdinal, 9);
+         const TrackStore::NextBranch fresh = r.store.FindNextBranch("New one");
+         EXPECT_EQ(fresh.branch, 1);
+         EXPECT_EQ(fresh.lastOrdinal, 0);
          r.store.InsertPoint(10, "O'Brien", 4, 1.25f, -3e7f);
          ASSERT_TRUE(r.store.LoadBranch("O'Brien", 4));
          EXPECT_EQ(r.s.PointsX, std::vector<double>{1.25});
@@ -157,13 +165,18 @@ const Case kCases[] = {
          r.store.InsertPoint(3, "T", 1, 3, 3);
          r.store.CommitTrans();
          EXPECT_TRUE(r.store.InTransaction());
+         EXPECT_EQ(StoreEngine::Open(r.location)->OpenRecordSet("SELECT * FROM TESMO WHERE tratto='T'")->RecordCount(), 0)
+             << "others see nothing before the outer commit";
          r.store.CommitTrans();
          EXPECT_FALSE(r.store.InTransaction());
          r.store.BeginTrans();
          r.store.InsertPoint(4, "T", 1, 4, 4);
+         r.s.TrackName = "Coast";
+         EXPECT_TRUE(r.store.DeleteTrack()) << "a delete nests inside the open transaction";
          r.store.RollbackTrans();
          ASSERT_TRUE(r.store.LoadBranch("T", 1));
          EXPECT_EQ(r.s.PointsX, (std::vector<double>{1, 3}));
+         EXPECT_EQ(Rows(r, "tratto='Coast'"), 3);
      }},
     {"a table of its own making",
      [](StoreRig& r, bool server) {
@@ -190,13 +203,42 @@ const Case kCases[] = {
          EXPECT_EQ(next.branch, 12);
          EXPECT_EQ(next.lastOrdinal, 11);
      }},
-    {"delete names with an apostrophe and a backslash",
+    {"names stored, listed, loaded and deleted exactly",
      [](StoreRig& r, bool) {
-         for (const char* name : {"O'Brien", "C:\\Maps"}) {
+         std::vector<std::string> names = {"O'Neil's \"quoted\" way", "Strada dell'Étoile — 東京", std::string(10000, 'n'),
+                                           "'; DROP TABLE TESMO; --", "x' OR '1'='1", " ", "%_*"};
+         for (const std::string& name : names) r.Add({{1, name, 1, 1, 0}, {2, name, 1, 2, 5}});
+         EXPECT_EQ(r.store.ListTracks().size(), names.size() + 3);
+         names.insert(names.end(), {"O'Brien", "C:\\Maps"});
+         for (const std::string& name : names) {
              r.s.TrackName = name;
+             ASSERT_TRUE(r.store.LoadBranch(name, 1)) << name.substr(0, 30);
              EXPECT_TRUE(r.store.DeleteTrack()) << r.s.ControlError;
+             EXPECT_FALSE(r.store.LoadBranch(name, 1));
          }
          EXPECT_EQ(r.store.ListTracks(), std::vector<std::string>{"Coast"});
+         EXPECT_EQ(Rows(r, "tratto='Coast'"), 3);
+     }},
+    {"a failed delete changes nothing",
+     [](StoreRig& r, bool server) {
+         if (server) {
+             r.connection().Execute("CREATE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN "
+                                    "IF OLD.ordinale = 5 THEN RAISE EXCEPTION 'this row stays'; END IF; RETURN OLD; END$$");
+             r.connection().Execute("CREATE TRIGGER refuse BEFORE DELETE ON TESMO FOR EACH ROW EXECUTE FUNCTION refuse()");
+         } else {
+             r.connection().Execute("CREATE TRIGGER refuse BEFORE DELETE ON TESMO WHEN old.ordinale = 5 "
+                                    "BEGIN SELECT RAISE(ABORT, 'this row stays'); END");
+         }
+         r.s.TrackName = "O'Brien";
+         EXPECT_FALSE(r.store.DeleteTrack());
+         EXPECT_NE(r.s.ControlError.find("this row stays"), std::string::npos) << r.s.ControlError;
+         EXPECT_EQ(Rows(r, "tratto='O''Brien'"), 5);
+         EXPECT_TRUE(r.fakes.prompts.calls.empty()) << "nothing is shown";
+         r.store.BeginTrans();
+         r.store.InsertPoint(10, "O'Brien", 4, 1, 1);
+         EXPECT_FALSE(r.store.DeleteTrack());
+         r.store.CommitTrans();
+         EXPECT_EQ(Rows(r, "tratto='O''Brien'"), 6) << "a delete failing inside an open creation keeps its rows";
      }},
     {"the index, made with the store and again when missing",
      [](StoreRig& r, bool server) {
@@ -252,7 +294,7 @@ const Case kCases[] = {
          EXPECT_EQ(r.s.PointsX, (std::vector<double>{5, 6, 7}));
          EXPECT_EQ(r.store.ListTracks(), (std::vector<std::string>{"C:\\Maps", "Coast", "O'Brien"}));
          EXPECT_FALSE(Indexed(r, server));
-         EXPECT_NE(ErrorNumber([&] { r.store.InsertPoint(10, "O'Brien", 4, 1, 1); }), 0) << "read-only indeed";
+         EXPECT_NE(ErrorOf([&] { r.store.InsertPoint(10, "O'Brien", 4, 1, 1); }), 0) << "read-only indeed";
      }},
     {"tesmo-tracks stats",
      [](StoreRig& r, bool server) {
@@ -271,9 +313,18 @@ const Case kCases[] = {
      }},
     {"statements that do not fit the table",
      [](StoreRig& r, bool) {
-         EXPECT_EQ(ErrorNumber([&] { r.connection().OpenRecordSet("SELECT nothing FROM TESMO"); }), kEngineFailure);
-         EXPECT_EQ(ErrorNumber([&] { r.connection().Execute("INSERT INTO TESMO VALUES (1, 2, 3, 4, 5, 6)"); }), kEngineFailure);
-         EXPECT_EQ(ErrorNumber([&] { r.connection().Execute("DELETE FROM Elsewhere"); }), kEngineFailure);
+         EXPECT_EQ(ErrorOf([&] { r.connection().OpenRecordSet("SELECT nothing FROM TESMO"); }), kEngineFailure);
+         EXPECT_EQ(ErrorOf([&] { r.connection().Execute("INSERT INTO TESMO VALUES (1, 2, 3, 4, 5, 6)"); }), kEngineFailure);
+         EXPECT_EQ(ErrorOf([&] { r.connection().Execute("DELETE FROM Elsewhere"); }), kEngineFailure);
+         // A table short of a column opens, and each statement of the store fails on it.
+         r.connection().Execute("DROP TABLE TESMO");
+         r.connection().Execute("CREATE TABLE TESMO (ordinale INTEGER, tratto TEXT, ramo SMALLINT, X REAL)");
+         r.store.OpenDatabase();
+         EXPECT_FALSE(r.s.DbFailed);
+         EXPECT_EQ(r.store.CountBranches("Coast"), 1);
+         EXPECT_FALSE(r.store.LoadBranch("Coast", 1));
+         EXPECT_EQ(ErrorOf([&] { r.store.InsertPoint(1, "Coast", 1, 0, 0); }), kEngineFailure)
+             << "the generic failure creation reports as wrong fields";
      }},
     {"failures and a pause inside a transaction",
      [](StoreRig& r, bool server) {
@@ -283,13 +334,13 @@ const Case kCases[] = {
                                          "BEGIN SELECT RAISE(ABORT, 'west of the map'); END");
          r.store.BeginTrans();
          r.store.InsertPoint(1, "T", 1, 1, 1);
-         EXPECT_EQ(ErrorNumber([&] { r.connection().Execute("INSERT INTO TESMO VALUES (1, 2, 3, 4, 5, 6)"); }), kEngineFailure);
-         EXPECT_NE(ErrorNumber([&] { r.store.InsertPoint(2, "T", 1, -5, 2); }), 0);
+         EXPECT_EQ(ErrorOf([&] { r.connection().Execute("INSERT INTO TESMO VALUES (1, 2, 3, 4, 5, 6)"); }), kEngineFailure);
+         EXPECT_NE(ErrorOf([&] { r.store.InsertPoint(2, "T", 1, -5, 2); }), 0);
          // Longer than the server ends idle transactions after, by its database's default.
          std::this_thread::sleep_for(std::chrono::milliseconds(server ? 500 : 0));
          r.store.InsertPoint(3, "T", 1, 3, 3);
          EXPECT_TRUE(r.store.InTransaction());
-         EXPECT_EQ(ErrorNumber([&] { r.store.CommitTrans(); }), 0);
+         EXPECT_EQ(ErrorOf([&] { r.store.CommitTrans(); }), 0);
          ASSERT_TRUE(r.store.LoadBranch("T", 1));
          EXPECT_EQ(r.s.PointsX, (std::vector<double>{1, 3}));
      }},
@@ -306,7 +357,7 @@ const Case kCases[] = {
      [](StoreRig& r, bool server) {
          const std::string missing = server ? ServerConnection(ClusterFolder(), "no_such_database")
                                             : r.s.AppFolder + "Missing.mdb";
-         const int number = ErrorNumber([&] { StoreEngine::Open(missing); });
+         const int number = ErrorOf([&] { StoreEngine::Open(missing); });
          EXPECT_NE(number, 0);
          EXPECT_NE(number, kEngineFailure);
          if (!server) return;

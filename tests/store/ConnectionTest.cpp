@@ -3,10 +3,13 @@
 
 #include <fstream>
 
+#include "core/ControlState.h"
 #include "fakes/Fakes.h"
 #include "fakes/TrackDatabase.h"
+#include "menus/Menus.h"
 #include "sqlite/SqliteConnection.h"
 #include "tesmo/Error.h"
+#include "tracks/TrackStore.h"
 
 namespace tesmo::test {
 namespace {
@@ -27,17 +30,58 @@ OpenFailure OpenError(const std::string& path) {
     return {};
 }
 
-TEST(Connection, OpensOnlyAnExistingDatabase) {
-    const std::string folder = NewFolder();
-    const OpenFailure missing = OpenError(folder + "Tesmo.mdb");
-    EXPECT_EQ(missing.number, kEngineErrorBase + 14);
-    EXPECT_NE(missing.description.find("unable to open database file"), std::string::npos);
-    EXPECT_FALSE(std::ifstream(folder + "Tesmo.mdb").good()) << "never created";
-    std::ofstream(folder + "junk.mdb") << "this is not a database, just some text that is long enough to look like a page";
-    const OpenFailure junk = OpenError(folder + "junk.mdb");
-    EXPECT_EQ(junk.number, kEngineErrorBase + 26);
-    EXPECT_NE(junk.description.find("file is not a database"), std::string::npos);
+// A track store opening the database of a folder.
+struct StoreRig : FakePorts {
+    explicit StoreRig(const std::string& folder) {
+        s.AppFolder = folder;
+        store.OpenDatabase();
+    }
+    ControlState s;
+    RecordingCommands target;
+    Menus menus{s, windows, target};
+    TrackStore store{s, ports, menus};
+};
+
+TEST(Connection, OpensOnlyAUsableDatabaseAndTheStoreSaysWhichOnce) {
+    const std::string missing = NewFolder();
+    const std::string junk = NewFolder();
+    std::ofstream(junk + "Tesmo.mdb") << std::string(4096, 'x');
+    const struct {
+        std::string folder;
+        int number;
+        const char* text;
+    } cases[] = {{missing, kEngineErrorBase + 14, "unable to open database file"},
+                 {junk, kEngineErrorBase + 26, "file is not a database"}};
+    for (const auto& c : cases) {
+        const OpenFailure failure = OpenError(c.folder + "Tesmo.mdb");
+        EXPECT_EQ(failure.number, c.number);
+        EXPECT_NE(failure.description.find(c.text), std::string::npos) << failure.description;
+        StoreRig rig(c.folder);
+        EXPECT_TRUE(rig.s.DbFailed);
+        EXPECT_TRUE(rig.s.DbTried);
+        ASSERT_EQ(rig.prompts.calls.size(), 1u) << "shown once";
+        EXPECT_EQ(rig.prompts.calls[0].style, 16);
+        EXPECT_NE(rig.prompts.calls[0].text.find(c.folder + "Tesmo.mdb"), std::string::npos);
+        EXPECT_FALSE(rig.menus.State(Command::Exec).enabled) << "track commands disabled in map mode";
+        rig.s.TrackName = "River";
+        EXPECT_EQ(rig.store.CountBranches(rig.s.TrackName), 0);
+        EXPECT_FALSE(rig.store.LoadBranch(rig.s.TrackName, 1));
+    }
+    EXPECT_FALSE(std::ifstream(missing + "Tesmo.mdb").good()) << "never created";
     EXPECT_NE(OpenError("").description.find("no data source"), std::string::npos);
+    StoreRig later(missing);
+    CreateTrackDatabase(missing + "Tesmo.mdb");
+    later.store.OpenDatabase();
+    EXPECT_FALSE(later.s.DbFailed) << "a later success clears the failure";
+}
+
+TEST(EscapeQuotes, DoublesEveryApostrophe) {
+    const struct {
+        const char* text;
+        const char* escaped;
+    } cases[] = {{"O'Neil's", "O''Neil''s"}, {"'", "''"}, {"end'", "end''"}, {"", ""}, {"plain", "plain"},
+                 {"''", "''''"}};
+    for (const auto& c : cases) EXPECT_EQ(TrackStore::EscapeQuotes(c.text), c.escaped) << c.text;
 }
 
 TEST(Connection, TheDataSourceOfAConnectionString) {
@@ -125,24 +169,6 @@ TEST(Connection, StaticRecordSetsWithExactCountsAndFieldsByName) {
     EXPECT_THROW(connection.OpenRecordSet("SELECT nope FROM TESMO"), Error);
     EXPECT_THROW(connection.Execute("DELETE FROM TESMO; DELETE FROM TESMO"), Error) << "one statement at a time";
     EXPECT_EQ(CountRows(folder, "SELECT * FROM TESMO"), 3);
-}
-
-TEST(Connection, NestedTransactions) {
-    const std::string folder = DatabaseWith({{1, "A", 1, 0, 0}});
-    SqliteConnection connection;
-    connection.Open(ConnectionStringFor(folder + "Tesmo.mdb"));
-    connection.BeginTrans();
-    connection.Execute("INSERT INTO TESMO VALUES (2,'B',1,0,0)");
-    connection.BeginTrans();
-    connection.Execute("DELETE FROM TESMO WHERE tratto ='A'");
-    connection.RollbackTrans();
-    EXPECT_EQ(connection.OpenRecordSet("SELECT * FROM TESMO")->RecordCount(), 2) << "inner rollback only";
-    connection.BeginTrans();
-    connection.Execute("DELETE FROM TESMO WHERE tratto ='A'");
-    connection.CommitTrans();
-    EXPECT_EQ(CountRows(folder, "SELECT * FROM TESMO"), 1) << "others see nothing before the outer commit";
-    connection.RollbackTrans();
-    EXPECT_EQ(connection.OpenRecordSet("SELECT * FROM TESMO WHERE tratto='A'")->RecordCount(), 1);
     EXPECT_THROW(connection.CommitTrans(), Error) << "no transaction is open";
 }
 

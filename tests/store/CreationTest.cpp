@@ -298,6 +298,8 @@ TEST(Creation, ACommitThatFailsKeepsTheTrackOpen) {
         rig.commands.Run(Command::Commit);
         EXPECT_NE(rig.prompts.calls.back().text.find("locked"), std::string::npos) << rig.prompts.calls.back().text;
         EXPECT_TRUE(rig.enabled(Command::Commit)) << "still open: the user can try again";
+        rig.prompts.answers = {msgbox::Yes};
+        EXPECT_FALSE(rig.container().QueryClose()) << "a track that could not be saved keeps its window open";
         reader.Execute("ROLLBACK");
     }
     rig.commands.Run(Command::Commit);

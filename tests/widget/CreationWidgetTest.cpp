@@ -4,22 +4,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <array>
-#include <deque>
-#include <functional>
 
-#include "sqlite/SqliteConnection.h"
-#include "tesmo/TesmoWidget.h"
-#include "widget/Answers.h"
-#include "widget/OnShown.h"
+#include "widget/Harness.h"
 
 namespace tesmo {
 namespace {
@@ -33,26 +22,17 @@ protected:
     void closeEvent(QCloseEvent* event) override { event->setAccepted(!refuse); }
 };
 
-// A window holding a control whose database is a file of its own. The control is made in a
-// panel that is put in the window afterwards, as hosts often build their windows.
+// A window holding a control whose database is an empty file of its own. The control is made
+// in a panel that is put in the window afterwards, as hosts often build their windows.
 struct Window {
     Window() {
-        CreateTrackDatabase(path());
-        TesmoWidget::setDefaultAppFolder(folder.path());
         auto* panel = new QWidget;
         control = new TesmoWidget(panel);
-        TesmoWidget::setDefaultAppFolder(previous);
         control->resize(400, 300);
         panel->setParent(&window);
         window.resize(420, 320);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-    std::string path() const { return folder.filePath(QStringLiteral("Tesmo.mdb")).toStdString(); }
-    int rows(const std::string& name) const {
-        SqliteConnection c;
-        c.Open(ConnectionStringFor(path()));
-        return c.OpenRecordSet("SELECT * FROM TESMO WHERE tratto='" + name + "'")->RecordCount();
     }
     // Arms creation by points for a name and places five points: three clicks and a double
     // click, which also looks for a track to play (saying what it showed).
@@ -66,8 +46,7 @@ struct Window {
         QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, control->surface()->mapTo(&window, QPoint(80, 40)));
         EXPECT_EQ(answers.texts, QStringList{shown});
     }
-    QTemporaryDir folder;
-    QString previous = TesmoWidget::defaultAppFolder();
+    HostFolder folder{HostFolder::Empty};
     HostWindow window;
     TesmoWidget* control = nullptr;
 };
@@ -81,7 +60,7 @@ TEST(CreationWidget, FiveClickedPointsKeptOnCommitAndDroppedOnDecline) {
         ASSERT_EQ(answers.texts.size(), 1);
         EXPECT_EQ(answers.texts[0], "New Track named  ''Kept''  (of the  1\u00B0 Branch) has been stored in DB.");
     }
-    EXPECT_EQ(w.rows("Kept"), 5);
+    EXPECT_EQ(w.folder.rows("Kept"), 5);
 
     w.fivePoints("Declined", "Choose the Track");
     {
@@ -101,8 +80,8 @@ TEST(CreationWidget, FiveClickedPointsKeptOnCommitAndDroppedOnDecline) {
         EXPECT_TRUE(w.window.close());
         EXPECT_EQ(answers.texts.value(0), "A new Track is still open and not saved.\n\nDo you want to save it before to exit ?");
     }
-    EXPECT_EQ(w.rows("Declined"), 0);
-    EXPECT_EQ(w.rows("Kept"), 5);
+    EXPECT_EQ(w.folder.rows("Declined"), 0);
+    EXPECT_EQ(w.folder.rows("Kept"), 5);
 }
 
 // Taking points back and discarding the new track, by key and by call; what is committed
@@ -122,17 +101,13 @@ TEST(CreationWidget, UndoAndDiscardWhileCreating) {
     } cases[] = {
         {"Backspace by points", false, 3, key(Qt::Key_Backspace), {}, 2, ""},
         {"Ctrl+Z by step", true, 3, key(Qt::Key_Z, Qt::ControlModifier), {}, 3, ""},
-        {"every point taken back: still armed",
-         false,
-         1,
+        {"every point taken back: still armed", false, 1,
          [](Window& w) {
              EXPECT_TRUE(w.control->undoLastPoint());
              EXPECT_TRUE(w.control->undoLastPoint());
              QTest::mouseClick(w.control->surface(), Qt::LeftButton, {}, QPoint(70, 70));
          },
-         {},
-         1,
-         ""},
+         {}, 1, ""},
         {"Esc, Yes", false, 2, key(Qt::Key_Escape), {"Yes"}, -1, "Discard the new Track  ''Walk''  and its 2 points ?"},
         {"Esc, No", true, 2, key(Qt::Key_Escape), {"No"}, 3, "Discard the new Track  ''Walk''  and its 3 points ?"},
         {"discardNewTrack()", false, 2, [](Window& w) { EXPECT_TRUE(w.control->discardNewTrack()); }, {}, -1, ""},
@@ -164,7 +139,7 @@ TEST(CreationWidget, UndoAndDiscardWhileCreating) {
         }
         OnShown<QMessageBox> stored([](QMessageBox* box) { box->accept(); });
         w.control->systemCommand(1109);
-        EXPECT_EQ(w.rows("Walk"), std::max(c.committed, 0)) << c.name;
+        EXPECT_EQ(w.folder.rows("Walk"), std::max(c.committed, 0)) << c.name;
         EXPECT_EQ(tracks.count(), c.committed > 0 ? 1 : 0) << c.name;
         EXPECT_FALSE(w.control->creatingTrack()) << c.name;
         EXPECT_EQ(w.control->trackNames(), c.committed > 0 ? QStringList{"Walk"} : QStringList()) << c.name;
@@ -188,26 +163,6 @@ TEST(CreationWidget, TheEventsCarryTheButtonsAndKeys) {
     EXPECT_EQ(ups.size(), 4u);
     EXPECT_EQ(std::vector(ups.begin(), ups.begin() + 3), expected);
     EXPECT_EQ(ups[3], (std::array<float, 4>{1, 0, 0, 150}));
-}
-
-TEST(CreationWidget, DeletedInTheMiddleOfADrag) {
-    Window w;
-    {
-        Answers answers({"Yes", "Torn"});
-        w.control->systemCommand(1107);
-    }
-    QWidget* surface = w.control->surface();
-    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(6, 6));
-    QMouseEvent move(QEvent::MouseMove, QPointF(7, 7), surface->mapToGlobal(QPointF(7, 7)), Qt::NoButton,
-                     Qt::LeftButton, {});
-    QApplication::sendEvent(surface, &move);
-    delete w.control;
-    EXPECT_EQ(w.rows("Torn"), 0) << "nothing half kept, and the database is free";
-    SqliteConnection c;
-    c.Open(ConnectionStringFor(w.path()));
-    c.Execute("INSERT INTO TESMO VALUES (1,'After',1,0,0)");
 }
 
 }  // namespace

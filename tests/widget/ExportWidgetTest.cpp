@@ -1,4 +1,4 @@
-// What the control shows written to image and PDF files, and read back.
+// What the control shows, on screen and written to image and PDF files, read back.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,62 +10,46 @@
 #include <QTest>
 #include <QTimer>
 
-#include "tesmo/TesmoWidget.h"
+#include "widget/Harness.h"
 
 namespace tesmo {
 namespace {
 
 constexpr std::int32_t kBlue = 0xFF0000;  // red in the low byte
+const QColor kGrid(0xC0, 0xC0, 0xC0);
 
-// A chart with a title and a blue polyline, on screen.
-struct Shown {
+// A chart with a title, a grey scale and a blue polyline, on screen.
+struct Shown : ShownChart {
     Shown() {
-        w.resize(320, 240);
-        w.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        ucTesmo& c = w.control();
-        c.setMapStyle(enMapStyle::ScaleSystem);
-        c.setBackColor(0xFFFFFF);
         c.setGridColor(0xC0C0C0);
         c.setForeColor(kBlue);
         c.setTitleColor(0);
         c.setTitle("Rain");
         c.setDrawWidth(3);
         EXPECT_TRUE(c.SetScaleUnit());
-        for (int x = 0; x <= 100; x += 10) c.Point_Add(x, x % 20 == 0 ? 20 : 80);
+        zigzag();
         EXPECT_TRUE(c.Draw());
     }
-    TesmoWidget w;
 };
 
-// Pixels close to a colour (JPEG and PDF rendering are not exact).
-int CountNear(const QImage& image, const QRect& area, QColor color) {
-    int n = 0;
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) {
-            const QColor p = image.pixelColor(x, y);
-            n += std::abs(p.red() - color.red()) + std::abs(p.green() - color.green()) + std::abs(p.blue() - color.blue()) < 90;
-        }
-    return n;
-}
-
-int CountDark(const QImage& image, const QRect& area) {
-    int n = 0;
-    const QRect r = area.intersected(image.rect());
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x) n += qGray(image.pixel(x, y)) < 110;
-    return n;
-}
-
-// The title's dark pixels at the top left, and the polyline's blue ones, in a picture of
-// the control scaled to `size`.
-void ExpectTitleAndLine(const QImage& image, QSize size, const char* what) {
+// What the chart shows, in a picture of the control scaled to `size`: the title's dark
+// pixels at the top left, the frame and the labels in the grid colour, the blue polyline.
+void ExpectChart(const QImage& image, QSize size, const char* what) {
     ASSERT_FALSE(image.isNull()) << what;
     EXPECT_EQ(image.size(), size) << what;
     const double k = static_cast<double>(image.width()) / 320;
-    EXPECT_GT(CountDark(image, QRect(0, 0, static_cast<int>(100 * k), static_cast<int>(16 * k))), 10 * k * k)
-        << what << ": the title";
+    const auto scaled = [k](int x, int y, int width, int height) {
+        return QRectF(x * k, y * k, width * k, height * k).toRect();
+    };
+    // The plot inside the border: margins of 480 and 240 twips at 15 twips a pixel.
+    const int left = 33, top = 17, right = 287, bottom = 223;
+    EXPECT_GT(CountDark(image, scaled(0, 0, 100, 16), 110), 10 * k * k) << what << ": the title";
+    EXPECT_GT(CountNear(image, scaled(left + 5, bottom - 1, right - left - 10, 3), kGrid), (right - left - 20) * k)
+        << what << ": the bottom of the frame";
+    EXPECT_GT(CountNear(image, scaled(left - 1, top + 5, 3, bottom - top - 10), kGrid), (bottom - top - 20) * k)
+        << what << ": the left of the frame";
+    EXPECT_GT(CountNear(image, scaled(0, bottom + 3, left + 20, 240 - bottom - 3), kGrid), 5 * k * k)
+        << what << ": the first X label below the axis";
     EXPECT_GT(CountNear(image, image.rect(), Qt::blue), 600 * k * k) << what << ": the polyline";
 }
 
@@ -73,6 +57,7 @@ TEST(ExportWidget, ImagesAndPdfReadBackAsShown) {
     Shown chart;
     QTemporaryDir dir;
     const QImage screen = chart.w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ExpectChart(screen, QSize(320, 240), "on screen");
 
     for (const char* name : {"chart.png", "chart.BMP"}) {
         ASSERT_TRUE(chart.w.exportImage(dir.filePath(name))) << name;
@@ -85,11 +70,11 @@ TEST(ExportWidget, ImagesAndPdfReadBackAsShown) {
     EXPECT_EQ(QImage(dir.filePath("never.png")).size(), QSize(100, 80));
 
     ASSERT_TRUE(chart.w.exportImage(dir.filePath("chart.jpeg")));
-    ExpectTitleAndLine(QImage(dir.filePath("chart.jpeg")), QSize(320, 240), "JPEG");
+    ExpectChart(QImage(dir.filePath("chart.jpeg")), QSize(320, 240), "JPEG");
 
     ASSERT_TRUE(chart.w.exportImage(dir.filePath("fine.png"), 192));
     const QImage fine(dir.filePath("fine.png"));
-    ExpectTitleAndLine(fine, QSize(640, 480), "PNG at 192 dpi");
+    ExpectChart(fine, QSize(640, 480), "PNG at 192 dpi");
     EXPECT_NEAR(fine.dotsPerMeterX() * 0.0254, 192, 0.5);
 
     ASSERT_TRUE(chart.w.exportImage(dir.filePath("chart.pdf")));
@@ -106,7 +91,7 @@ TEST(ExportWidget, ImagesAndPdfReadBackAsShown) {
                                 {QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-r"),
                                  QString::number(dpi), dir.filePath("chart.pdf"), page}),
               0);
-    ExpectTitleAndLine(QImage(page + ".png"), QSize(320, 240), "PDF");
+    ExpectChart(QImage(page + ".png"), QSize(320, 240), "PDF");
 }
 
 TEST(ExportWidget, RefusedWritesLeaveNoFile) {
@@ -140,13 +125,9 @@ TEST(ExportWidget, RefusedWritesLeaveNoFile) {
 }
 
 TEST(ExportWidget, ADrawingUnderWayIsWrittenAsItStandsAndGoesOn) {
-    TesmoWidget w;
-    w.resize(320, 240);
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    ucTesmo& c = w.control();
-    c.setMapStyle(enMapStyle::ScaleSystem);
-    c.setBackColor(0xFFFFFF);
+    ShownChart chart;
+    TesmoWidget& w = chart.w;
+    ucTesmo& c = chart.c;
     c.setForeColor(kBlue);
     c.setDrawWidth(3);
     c.setDelay(5);

@@ -1,95 +1,39 @@
 // Map mode offscreen: a track played onto the surface, the track list driven with QTest,
-// and a widget deleted during a playback.
+// a missing database, and the demo window as a host.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QLineEdit>
-#include <QSettings>
-#include <QSpinBox>
-#include <QStatusBar>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
-#include <QTemporaryDir>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <deque>
 #include <functional>
-#include <memory>
 
 #include "ChartView.h"
 #include "DemoWindow.h"
 #include "MapView.h"
-#include "sqlite/SqliteConnection.h"
-#include "tesmo/Error.h"
-#include "tesmo/TesmoWidget.h"
-#include "widget/Answers.h"
-#include "widget/OnShown.h"
+#include "widget/Harness.h"
 
 namespace tesmo {
 namespace {
-
-// A database folder with one three-branch track and a second one, used by the widgets
-// created while it lives.
-class TrackFolder {
-public:
-    TrackFolder() {
-        const std::string path = folder_.filePath(QStringLiteral("Tesmo.mdb")).toStdString();
-        CreateTrackDatabase(path);
-        SqliteConnection c;
-        c.Open(ConnectionStringFor(path));
-        for (const char* row : {"1,'Coast',1,300,300", "2,'Coast',1,6000,300", "3,'Coast',2,6000,300",
-                                "4,'Coast',2,6000,4000", "5,'Coast',3,300,4000", "6,'Coast',3,6000,4000",
-                                "1,'Inland',1,1000,1000", "2,'Inland',1,2000,2000"})
-            c.Execute(std::string("INSERT INTO TESMO VALUES (") + row + ")");
-        TesmoWidget::setDefaultAppFolder(folder_.path());
-    }
-    ~TrackFolder() { TesmoWidget::setDefaultAppFolder(previous_); }
-
-private:
-    QString previous_ = TesmoWidget::defaultAppFolder();
-    QTemporaryDir folder_;
-};
-
-int CountColor(const QImage& image, const QColor& color) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == color;
-    return n;
-}
 
 // A double click as the window system delivers it: press, release, then the second click.
 void DoubleClick(TesmoWidget& w) {
     QTest::mouseDClick(w.windowHandle(), Qt::LeftButton, {}, w.surface()->geometry().center());
 }
 
-TEST(MapWidget, PlaysATrackInTrackColor) {
-    TrackFolder folder;
-    TesmoWidget w;
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    w.control().setTrackColor(0x00C000);
-    w.control().setDrawWidth(2);
-    // Animated, so that the screen is updated between steps.
-    w.control().setDelay(1);
-    w.control().setBaseStep(300);
-    int finished = 0;
-    QObject::connect(&w, &TesmoWidget::FinishDrawing, [&] { ++finished; });
-    ASSERT_TRUE(w.control().DrawTrack("Coast"));
-    EXPECT_EQ(finished, 3);
-    QApplication::processEvents();
-    const QImage shot = w.surface()->grab().toImage();
-    EXPECT_GT(CountColor(shot, QColor(0, 0xC0, 0)), 2 * (380 + 246)) << "three branches, two pixels wide";
-    EXPECT_EQ(shot.pixelColor(20, 20 + 120), QColor(0xC0, 0xC0, 0xFF)) << "off the track: the background";
-    EXPECT_EQ(CountColor(shot, Qt::black), 0) << "no step drawn with a painter's default pen";
-}
-
 TEST(MapWidget, TheTrackListChoosesWithOkOrADoubleClick) {
-    TrackFolder folder;
+    HostFolder folder;
     TesmoWidget w;
     w.show();
     QStringList entries;
@@ -114,8 +58,12 @@ TEST(MapWidget, TheTrackListChoosesWithOkOrADoubleClick) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first.center());
     });
+    int presses = 0;
+    const auto counted = QObject::connect(&w, &TesmoWidget::MouseDown, [&] { ++presses; });
     DoubleClick(w);
+    QObject::disconnect(counted);
     EXPECT_EQ(w.control().TrackName(), "Coast");
+    EXPECT_EQ(presses, 2) << "the second click is one press, whatever the double click adds";
 
     OnShown<QDialog> close([](QDialog* dialog) { dialog->close(); });
     DoubleClick(w);
@@ -135,9 +83,12 @@ TEST(MapWidget, TheTrackListChoosesWithOkOrADoubleClick) {
     EXPECT_EQ(opened, 0);
 }
 
-// A host steers a drawing without FlagExit, and follows its progress and state.
+// A host steers a drawing without FlagExit, and follows its progress and state; a track
+// played to its end is on screen in the track colour.
 TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
     using State = TesmoWidget::DrawingState;
+    const auto cancel = [](TesmoWidget& w) { w.cancelDrawing(); };
+    const QList<State> ran{State::Drawing, State::Idle};
     const struct {
         const char* name;
         bool chart;
@@ -148,9 +99,8 @@ TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
         bool redrawWhenFinished = false;  // a chart drawn again from its first FinishDrawing
         int delay = 1;
     } cases[] = {
-        {"a playback to its end", false, nullptr, {State::Drawing, State::Idle}, 3, true},
-        {"a playback cancelled", false, [](TesmoWidget& w) { w.cancelDrawing(); }, {State::Drawing, State::Idle}, 1,
-         false},
+        {"a playback to its end", false, nullptr, ran, 3, true},
+        {"a playback cancelled", false, cancel, ran, 1, false},
         {"a chart paused and resumed", true,
          [](TesmoWidget& w) {
              w.setPaused(true);
@@ -160,22 +110,21 @@ TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
              });
          },
          {State::Drawing, State::Paused, State::Drawing, State::Idle}, 1, true},
-        {"a chart cancelled", true, [](TesmoWidget& w) { w.cancelDrawing(); }, {State::Drawing, State::Idle}, 1, false},
-        {"a chart cancelled, then drawn again", true, [](TesmoWidget& w) { w.cancelDrawing(); },
-         {State::Drawing, State::Idle}, 2, true, true},  // drawn again before the first was over
-        {"a chart without a delay", true, nullptr, {State::Drawing, State::Idle}, 1, true, false, 0},
-        {"a chart without a delay, cancelled", true, [](TesmoWidget& w) { w.cancelDrawing(); },
-         {State::Drawing, State::Idle}, 1, false, false, 0},
-        {"a playback without a delay", false, nullptr, {State::Drawing, State::Idle}, 3, true, false, 0},
+        {"a chart cancelled", true, cancel, ran, 1, false},
+        {"a chart cancelled, then drawn again", true, cancel, ran, 2, true, true},  // before the first was over
+        {"a chart without a delay", true, nullptr, ran, 1, true, false, 0},
+        {"a chart without a delay, cancelled", true, cancel, ran, 1, false, false, 0},
+        {"a playback without a delay", false, nullptr, ran, 3, true, false, 0},
     };
     for (const auto& c : cases) {
-        TrackFolder folder;
+        HostFolder folder;
         TesmoWidget w;
         w.show();
         ucTesmo& control = w.control();
         control.setDelay(c.delay);
         control.setBaseStep(c.chart ? 40 : 300);
         control.setTrackColor(0x00C000);
+        control.setDrawWidth(2);
         QSignalSpy states(&w, &TesmoWidget::drawingStateChanged);
         QSignalSpy finished(&w, &TesmoWidget::FinishDrawing);
         if (c.redrawWhenFinished)
@@ -206,72 +155,78 @@ TEST(MapWidget, HostsCancelPauseAndFollowADrawing) {
         EXPECT_EQ(progress.last().first == points, c.toTheEnd) << c.name;
         EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end())) << c.name;
         EXPECT_EQ(w.drawingState(), State::Idle) << c.name;
-        QApplication::processEvents();
-        EXPECT_GT(CountColor(w.surface()->grab().toImage(), c.chart ? QColor(255, 0, 0) : QColor(0, 0xC0, 0)), 0)
+        const QImage shot = Shot(w);
+        EXPECT_GT(CountColor(shot, c.chart ? QColor(255, 0, 0) : QColor(0, 0xC0, 0)), 0)
             << c.name << ": what was drawn stays";
+        if (!c.chart && c.toTheEnd) {
+            EXPECT_GT(CountColor(shot, QColor(0, 0xC0, 0)), 2 * (380 + 246)) << "three branches, two pixels wide";
+            EXPECT_EQ(shot.pixelColor(20, 20 + 120), QColor(0xC0, 0xC0, 0xFF)) << "off the track: the background";
+            EXPECT_EQ(CountColor(shot, Qt::black), 0) << "no step drawn with a painter's default pen";
+        }
     }
 }
 
-TEST(MapWidget, DeletedDuringAPlayback) {
-    TrackFolder folder;
-    auto* w = new TesmoWidget;
-    w->show();
-    ucTesmo& c = w->control();
-    c.setDelay(20);
-    c.setBaseStep(60);
-    QTimer::singleShot(150, [w] { delete w; });
-    EXPECT_TRUE(c.DrawTrack("Coast"));
-    QTest::qWait(10);
-}
-
-// A widget whose database folder holds no database.
-std::unique_ptr<TesmoWidget> WidgetWithoutDatabase(const QTemporaryDir& empty) {
-    const QString previous = TesmoWidget::defaultAppFolder();
-    TesmoWidget::setDefaultAppFolder(empty.path());
-    auto widget = std::make_unique<TesmoWidget>();  // starts in map mode: opening the database fails
-    TesmoWidget::setDefaultAppFolder(previous);
-    return widget;
-}
-
-QList<QMessageBox*> MessagesShown() {
-    QList<QMessageBox*> shown;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(top); box && box->isVisible()) shown << box;
-    return shown;
-}
-
-TEST(MapWidget, AMissingDatabaseIsReportedWhenTheWindowShowsWithoutHoldingItUp) {
-    QTemporaryDir empty;
-    auto w = WidgetWithoutDatabase(empty);
-    EXPECT_TRUE(MessagesShown().isEmpty());
-    w->show();
-    const auto shown = MessagesShown();
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown[0]->text().contains(empty.filePath("Tesmo.mdb")));
-    EXPECT_TRUE(shown[0]->text().contains("unable to open database file"));
-    shown[0]->close();
-    QApplication::processEvents();
-}
-
-TEST(MapWidget, InDesignModeTheControlIsANewlyPlacedOne) {
-    QTemporaryDir empty;
-    auto w = WidgetWithoutDatabase(empty);
-    w->setDesignMode(true);
-    w->show();
-    EXPECT_TRUE(MessagesShown().isEmpty()) << "no notice from the run-time start";
-    EXPECT_FALSE(w->control().Point_Add(1, 1)) << "points are refused at design time";
-    try {
-        w->control().setFlagExit(true);
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(e.number(), 382);
+// A widget that finds no database where it looks, shown after being set up one way or another:
+// a map reports the missing database once the window shows, without holding it up; a chart
+// (loaded from settings, set in code or by a form: uic calls the setter, a form loader the
+// property) needs none, nor does a control being designed.
+TEST(MapWidget, AMissingDatabaseIsReportedByAMapWhenItShows) {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("c.ini"), QSettings::IniFormat);
+    const auto loaded = [&](int mode) {
+        return [&settings, mode](TesmoWidget& w) {
+            settings.setValue("MapStyle", mode);
+            w.readProperties(settings);
+        };
+    };
+    const auto inCode = [](TesmoWidget::MapStyles mode) { return [mode](TesmoWidget& w) { w.setMapStyle(mode); }; };
+    const auto asProperty = [](const char* mode) {
+        return [mode](TesmoWidget& w) { w.setProperty("MapStyle", mode); };
+    };
+    const struct {
+        const char* name;
+        std::function<void(TesmoWidget&)> setUp;
+        bool told;
+    } cases[] = {
+        {"a map", nullptr, true},
+        {"a map being designed",
+         [](TesmoWidget& w) {
+             w.setDesignMode(true);
+             EXPECT_FALSE(w.control().Point_Add(1, 1)) << "points are refused at design time";
+             EXPECT_EQ(ErrorOf([&] { w.control().setFlagExit(true); }), errors::DesignTimeOnlyRead);
+         },
+         false},
+        {"a chart loaded from settings", loaded(1), false},
+        {"a map loaded from settings", loaded(0), true},
+        {"a chart set in code", inCode(TesmoWidget::ScaleSystem), false},
+        {"a map set in code", inCode(TesmoWidget::Map), true},
+        {"a chart set as a property", asProperty("ScaleSystem"), false},
+        {"a map set as a property", asProperty("Map"), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        HostFolder empty(HostFolder::None);
+        TesmoWidget w;  // starts in map mode
+        if (c.setUp) c.setUp(w);
+        EXPECT_TRUE(MessagesShown().isEmpty()) << "nothing before the window shows";
+        w.show();
+        EXPECT_EQ(!MessagesShown().isEmpty(), c.told);
+        QTest::qWait(50);
+        const auto shown = MessagesShown();
+        EXPECT_EQ(!shown.isEmpty(), c.told);
+        for (QMessageBox* box : shown) {
+            EXPECT_TRUE(box->text().contains(QString::fromStdString(empty.path())));
+            EXPECT_TRUE(box->text().contains("unable to open database file"));
+            box->close();
+        }
+        QApplication::processEvents();
     }
 }
 
 // The demo window as a host application: its panel, its Stop and its track chooser follow
 // the controls.
 TEST(DemoHost, ThePanelStopAndChooserFollowTheControls) {
-    TrackFolder folder;
+    HostFolder folder;
     QTemporaryDir config;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
     {
@@ -364,21 +319,17 @@ TEST(DemoHost, ThePanelStopAndChooserFollowTheControls) {
          }},
         {"a track committed, then deleted",
          [&] {
+             // Runs a command of the view, its questions answered.
+             const auto run = [&](int id, std::deque<QString> answers) {
+                 Answers answering(std::move(answers));
+                 window.mapView().run(id);
+             };
              EXPECT_EQ(choices(), (QStringList{"Coast", "Inland"}));
-             {
-                 Answers arm({"Yes", "Walk"});
-                 window.mapView().run(1108);
-             }
+             run(1108, {"Yes", "Walk"});
              QTest::mouseClick(map.surface(), Qt::LeftButton, {}, QPoint(30, 30));
-             {
-                 Answers stored({"OK"});
-                 window.mapView().run(1109);
-             }
+             run(1109, {"OK"});
              EXPECT_EQ(choices(), (QStringList{"Coast", "Inland", "Walk"}));
-             {
-                 Answers remove({"Walk", "Yes"});
-                 window.mapView().run(1105);
-             }
+             run(1105, {"Walk", "Yes"});
              EXPECT_EQ(choices(), (QStringList{"Coast", "Inland"}));
          }},
     };

@@ -8,17 +8,12 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
 
-#include "tesmo/TesmoWidget.h"
-#include "widget/OnShown.h"
+#include "widget/Harness.h"
 
 namespace tesmo {
 namespace {
@@ -61,19 +56,6 @@ void Retype(QDialog* window, const char* field, const QString& text) {
     QTest::keyClicks(edit, text);
 }
 
-// Presses something and answers the message box it brings; the box's text. `seen` runs
-// while the box shows.
-QString Answer(const std::function<void()>& press, const std::function<void()>& seen = {}) {
-    QString text;
-    OnShown<QMessageBox> answer([&](QMessageBox* box) {
-        text = box->text();
-        if (seen) seen();
-        box->accept();
-    });
-    press();
-    return text;
-}
-
 // Presses Draw on a chart whose preview takes a while, and runs `leave` while it draws.
 std::function<void(QDialog*)> DuringPreview(std::function<void(QDialog*)> leave) {
     return [leave](QDialog* d) {
@@ -92,32 +74,17 @@ std::function<void(QDialog*)> DuringPreview(std::function<void(QDialog*)> leave)
     };
 }
 
-struct Chart {
-    Chart() {
-        w.resize(320, 240);
-        w.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        w.control().setMapStyle(enMapStyle::ScaleSystem);
-        w.control().setMaxX(100.0);
-    }
-    TesmoWidget w;
+struct Chart : ShownChart {
+    Chart() { c.setMaxX(100.0); }
     QSignalSpy changed{&w, &TesmoWidget::ChangeScaleSetting};
 };
 
-TEST(SettingsDialogWidget, EveryPartIsNamedRangedAndInTabOrder) {
+TEST(SettingsDialogWidget, EveryPartIsNamedAndInTabOrder) {
     Chart chart;
     QStringList order;
     WhenOpen check([&](QDialog* window) {
         EXPECT_EQ(QApplication::activeModalWidget(), window);
         EXPECT_EQ(window->windowTitle(), "Coordinate System settings: Rain");
-        for (const char* name : {"vsMinX", "vsMaxX", "vsUnitX", "vsMinY", "vsMaxY", "vsUnitY"}) {
-            if (auto* bar = Child<QScrollBar>(window, name)) {
-                EXPECT_EQ(bar->minimum(), -32000) << name;
-                EXPECT_EQ(bar->maximum(), 32000) << name;
-                EXPECT_EQ(bar->value(), 0) << name;
-            }
-        }
-        for (const char* name : {"chkDateX", "chkDateY", "chkGrid"}) Child<QCheckBox>(window, name);
         for (const char* name : {"lblGrid", "lblBack", "lblChart"}) Child<QWidget>(window, name);
         EXPECT_EQ(Child<QLineEdit>(window, "txtMaxX")->text(), "100");
         QWidget* w = Child<QWidget>(window, "txtMinX");
@@ -127,7 +94,7 @@ TEST(SettingsDialogWidget, EveryPartIsNamedRangedAndInTabOrder) {
         } while (w->objectName() != "txtMinX");
         Child<QPushButton>(window, "btnCancel")->click();
     });
-    chart.w.control().EditScaleSetting(1, "Rain");
+    chart.c.EditScaleSetting(1, "Rain");
     EXPECT_EQ(order, QStringList({"txtMinX", "vsMinX", "txtMaxX", "vsMaxX", "chkDateX", "txtUnitX", "vsUnitX",
                                   "txtMinY", "vsMinY", "txtMaxY", "vsMaxY", "chkDateY", "txtUnitY", "vsUnitY",
                                   "chkGrid", "btnOK", "btnDraw", "btnCancel"}));
@@ -135,18 +102,39 @@ TEST(SettingsDialogWidget, EveryPartIsNamedRangedAndInTabOrder) {
 }
 
 // Typed values reach the control on Draw and on OK; the close box and Cancel keep the old ones.
+// The keys and the spinners edit the field.
 TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
-    struct Case {
+    const auto press = [](const char* button) {
+        return [button](QDialog* d) { Child<QPushButton>(d, button)->click(); };
+    };
+    const auto escape = [](QDialog* d) { QTest::keyClick(Child<QLineEdit>(d, "txtMaxX"), Qt::Key_Escape); };
+    const auto closeBox = [](QDialog* d) { d->close(); };
+    const auto spin = [](QAbstractSlider::SliderAction action) {
+        return [action](QDialog* d) { Child<QScrollBar>(d, "vsMaxX")->triggerAction(action); };
+    };
+    const auto key = [](const char* widget, Qt::Key k) {
+        return [widget, k](QDialog* d) { QTest::keyClick(Child<QWidget>(d, widget), k); };
+    };
+    // Does `act` with the cursor at the start of the field, which then reads `text`, and OK.
+    const auto edit = [](std::function<void(QDialog*)> act, const char* text) {
+        return [act, text](QDialog* d) {
+            auto* field = Child<QLineEdit>(d, "txtMaxX");
+            field->setCursorPosition(0);
+            act(d);
+            EXPECT_EQ(field->text(), text);
+            Child<QPushButton>(d, "btnOK")->click();
+        };
+    };
+    const struct {
         const char* name;
         std::function<void(QDialog*)> leave;
         double maxX;
         QList<bool> events;  // the Redraw argument of each ChangeScaleSetting
-    };
-    const Case cases[] = {
-        {"OK", [](QDialog* d) { Child<QPushButton>(d, "btnOK")->click(); }, 250, {true}},
-        {"Cancel", [](QDialog* d) { Child<QPushButton>(d, "btnCancel")->click(); }, 100, {}},
-        {"close box", [](QDialog* d) { d->close(); }, 100, {}},
-        {"Escape", [](QDialog* d) { QTest::keyClick(Child<QLineEdit>(d, "txtMaxX"), Qt::Key_Escape); }, 100, {}},
+    } cases[] = {
+        {"OK", press("btnOK"), 250, {true}},
+        {"Cancel", press("btnCancel"), 100, {}},
+        {"close box", closeBox, 100, {}},
+        {"Escape", escape, 100, {}},
         {"Draw then Close",
          [](QDialog* d) {
              // While the preview draws, Draw is greyed and Cancel already reads Close.
@@ -164,20 +152,11 @@ TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
              Child<QPushButton>(d, "btnCancel")->click();
          },
          250, {false}},  // from the drawing, none from closing
-        {"Draw then OK",
-         [](QDialog* d) {
-             Child<QPushButton>(d, "btnDraw")->click();
-             Child<QPushButton>(d, "btnOK")->click();
-         },
-         250, {false, true}},
-        {"Close during a preview", DuringPreview([](QDialog* d) { Child<QPushButton>(d, "btnCancel")->click(); }),
-         250, {false}},
-        {"close box during a preview", DuringPreview([](QDialog* d) { d->close(); }), 250, {false}},
-        {"Escape during a preview",
-         DuringPreview([](QDialog* d) { QTest::keyClick(Child<QLineEdit>(d, "txtMaxX"), Qt::Key_Escape); }), 250,
-         {false}},
-        {"OK during a preview", DuringPreview([](QDialog* d) { Child<QPushButton>(d, "btnOK")->click(); }), 250,
-         {false}},
+        {"Draw then OK", [&](QDialog* d) { press("btnDraw")(d), press("btnOK")(d); }, 250, {false, true}},
+        {"Close during a preview", DuringPreview(press("btnCancel")), 250, {false}},
+        {"close box during a preview", DuringPreview(closeBox), 250, {false}},
+        {"Escape during a preview", DuringPreview(escape), 250, {false}},
+        {"OK during a preview", DuringPreview(press("btnOK")), 250, {false}},
         {"dates on and off, leaving Min empty",
          [](QDialog* d) {
              auto* dates = Child<QCheckBox>(d, "chkDateX");
@@ -187,6 +166,14 @@ TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
              Child<QPushButton>(d, "btnOK")->click();
          },
          250, {true}},
+        {"dates on the Y axis, the first left to fill in",
+         [](QDialog* d) {
+             Child<QCheckBox>(d, "chkDateY")->click();
+             EXPECT_TRUE(Child<QLineEdit>(d, "txtMinY")->text().contains('_')) << "the date's mask";
+             EXPECT_EQ(Answer([&] { Child<QPushButton>(d, "btnOK")->click(); }), "Invalid Date.");
+             Child<QPushButton>(d, "btnCancel")->click();
+         },
+         100, {}},
         {"junk pasted",
          [](QDialog* d) {
              QApplication::clipboard()->setText("12abc");
@@ -208,54 +195,25 @@ TEST(SettingsDialogWidget, ButtonsAndTheCloseBoxDecideWhatReachesTheControl) {
              Child<QPushButton>(d, "btnCancel")->click();
          },
          100, {}},
+        {"upper arrow", edit(spin(QAbstractSlider::SliderSingleStepSub), "251"), 251, {true}},
+        {"lower arrow", edit(spin(QAbstractSlider::SliderSingleStepAdd), "249"), 249, {true}},
+        {"Up key", edit(key("vsMaxX", Qt::Key_Up), "251"), 251, {true}},
+        {"Down key", edit(key("vsMaxX", Qt::Key_Down), "249"), 249, {true}},
+        {"Delete at the start", edit(key("txtMaxX", Qt::Key_Delete), "50"), 50, {true}},
+        {"a letter", edit(key("txtMaxX", Qt::Key_X), "250"), 250, {true}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         Chart chart;
         WhenOpen act([&](QDialog* window) {
             Retype(window, "txtMaxX", "250");
             c.leave(window);
         });
-        chart.w.control().EditScaleSetting(0, "");
+        chart.c.EditScaleSetting(0, "");
         EXPECT_EQ(SettingsWindow(), nullptr) << c.name;
-        EXPECT_DOUBLE_EQ(chart.w.control().MaxX().toDouble(), c.maxX) << c.name;
+        EXPECT_DOUBLE_EQ(chart.c.MaxX().toDouble(), c.maxX) << c.name;
         QList<bool> events;
         for (const QList<QVariant>& args : chart.changed) events << args.at(0).toBool();
         EXPECT_EQ(events, c.events) << c.name;
-    }
-}
-
-TEST(SettingsDialogWidget, KeysAndSpinnersEditTheField) {
-    const auto spin = [](QAbstractSlider::SliderAction action) {
-        return [action](QDialog* d) { Child<QScrollBar>(d, "vsMaxX")->triggerAction(action); };
-    };
-    const auto key = [](const char* widget, Qt::Key k) {
-        return [widget, k](QDialog* d) { QTest::keyClick(Child<QWidget>(d, widget), k); };
-    };
-    const struct {
-        const char* name;
-        std::function<void(QDialog*)> act;
-        const char* text;
-    } cases[] = {
-        {"upper arrow", spin(QAbstractSlider::SliderSingleStepSub), "101"},
-        {"lower arrow", spin(QAbstractSlider::SliderSingleStepAdd), "99"},
-        {"Up key", key("vsMaxX", Qt::Key_Up), "101"},
-        {"Down key", key("vsMaxX", Qt::Key_Down), "99"},
-        {"Delete at the start", key("txtMaxX", Qt::Key_Delete), "00"},
-        {"a letter", key("txtMaxX", Qt::Key_X), "100"},
-    };
-    for (const auto& c : cases) {
-        Chart chart;
-        QString text;
-        WhenOpen act([&](QDialog* window) {
-            auto* edit = Child<QLineEdit>(window, "txtMaxX");
-            QTest::mouseClick(edit, Qt::LeftButton);
-            edit->setCursorPosition(0);
-            c.act(window);
-            text = edit->text();
-            window->reject();
-        });
-        chart.w.control().EditScaleSetting(1, "");
-        EXPECT_EQ(text, c.text) << c.name;
     }
 }
 
@@ -268,13 +226,13 @@ TEST(SettingsDialogWidget, OpensAgainFromItsOwnEvent) {
             ++opened;
             Child<QPushButton>(window, "btnCancel")->click();
         });
-        chart.w.control().EditScaleSetting(0, "");
+        chart.c.EditScaleSetting(0, "");
     });
     WhenOpen first([&](QDialog* window) {
         ++opened;
         Child<QPushButton>(window, "btnOK")->click();
     });
-    chart.w.control().EditScaleSetting(0, "");
+    chart.c.EditScaleSetting(0, "");
     EXPECT_EQ(opened, 2) << "the closed window still waiting for deletion is no obstacle";
 }
 

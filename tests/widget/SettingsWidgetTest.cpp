@@ -1,25 +1,17 @@
 // Settings in INI files and pictures chosen in the file dialog, offscreen.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMetaProperty>
 #include <QPalette>
-#include <QMenu>
-#include <QMessageBox>
 #include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 
-#include "tesmo/Error.h"
-#include "tesmo/TesmoWidget.h"
-#include "widget/OnShown.h"
+#include "widget/Harness.h"
 
 namespace tesmo {
 namespace {
@@ -75,7 +67,7 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
     EXPECT_EQ(c.Title(), "Rain, 2026");
     EXPECT_EQ(c.Font(), (Font{"DejaVu Serif", 10.5f, true, true, false, true}));
     EXPECT_EQ(c.Picture().widthPixels(), 8);
-    EXPECT_EQ(loaded.surface()->grab().toImage().pixelColor(2, 2), QColor(10, 200, 30));
+    EXPECT_EQ(Shot(loaded).pixelColor(2, 2), QColor(10, 200, 30));
 
     // A font set the Qt way is the control's own, not the container's, and is saved too.
     for (const bool asProperty : {false, true}) {
@@ -122,54 +114,13 @@ TEST(SettingsWidget, AnIniFileRoundTripsEverySettingAndBadValuesAreSkipped) {
     EXPECT_EQ(fromHand.control().Title(), "Rain ,  2026, dry");
 }
 
-// Loaded from settings, set in code or by a form (uic calls the setter, a form loader the
-// property): a chart needs no database, a map reports the missing one when shown.
-TEST(SettingsWidget, AChartSetUpBeforeItIsShownNeedsNoDatabase) {
-    QTemporaryDir empty, dir;
-    QSettings settings(dir.filePath("c.ini"), QSettings::IniFormat);
-    const std::function<void(TesmoWidget&, int)> ways[] = {
-        [&](TesmoWidget& w, int mode) {
-            settings.setValue("MapStyle", mode);
-            w.readProperties(settings);
-        },
-        [](TesmoWidget& w, int mode) { w.setMapStyle(static_cast<TesmoWidget::MapStyles>(mode)); },
-        [](TesmoWidget& w, int mode) { w.setProperty("MapStyle", mode == 1 ? "ScaleSystem" : "Map"); },
-    };
-    for (std::size_t way = 0; way < std::size(ways); ++way) {
-        for (const int mode : {1, 0}) {
-            const QString previous = TesmoWidget::defaultAppFolder();
-            TesmoWidget::setDefaultAppFolder(empty.path());
-            TesmoWidget w;  // starts in map mode and finds no database
-            TesmoWidget::setDefaultAppFolder(previous);
-            ways[way](w, mode);
-            int notices = 0;
-            OnShown<QMessageBox> close([&](QMessageBox* box) {
-                ++notices;
-                box->close();
-            });
-            w.show();
-            QTest::qWait(50);
-            EXPECT_EQ(notices, mode == 0 ? 1 : 0) << "way " << way << ", mode " << mode;
-        }
-    }
-}
-
-TEST(SettingsWidget, EverySettingIsAQtProperty) {
+TEST(SettingsWidget, TheSettingsAreTypedQtProperties) {
+    // Every setting is writable and tells of its changes; the read-only values do neither.
     TesmoWidget w;
-    QStringList keys;
-    for (const char* key :
-         {"AutoRedraw", "BaseStep", "ClipControls", "FlagExit", "ControlError", "Delay", "BorderStyle", "Picture",
-          "AutoSize", "DrawWidth", "Width", "Height", "Enabled", "CurrentX", "CurrentY", "Font", "Title", "EnableMenu",
-          "ViewPoints", "ViewGrid", "LeftScale", "TopScale", "RightScale", "BottomScale", "XAsDate", "YAsDate", "MinX",
-          "MaxX", "MinY", "MaxY", "UnitX", "UnitY", "MapStyle", "BackColor", "ForeColor", "GridColor", "TitleColor",
-          "TextColor", "TrackColor", "MouseValueX", "MouseValueY", "MouseScan"})
-        keys << key;
-    for (const QString& key : keys) {
-        const int index = w.metaObject()->indexOfProperty(key.toLatin1());
-        ASSERT_GE(index, 0) << key.toStdString();
-        const bool readOnly = key == "ControlError" || key.startsWith("MouseValue");
-        EXPECT_EQ(w.metaObject()->property(index).hasNotifySignal(), !readOnly) << key.toStdString();
-    }
+    const QMetaObject* meta = w.metaObject();
+    EXPECT_EQ(meta->propertyCount() - meta->propertyOffset(), 42) << "the control's settings and values, no more";
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
+        EXPECT_EQ(meta->property(i).hasNotifySignal(), meta->property(i).isWritable()) << meta->property(i).name();
     int notified = 0;
     QObject::connect(&w, &TesmoWidget::settingsChanged, [&] { ++notified; });
     EXPECT_TRUE(w.setProperty("TrackColor", QColor(0, 0xAA, 0x10)));
@@ -179,7 +130,7 @@ TEST(SettingsWidget, EverySettingIsAQtProperty) {
     // styles as enums by name.
     w.control().setBackColor(static_cast<std::int32_t>(0x80000005u));  // the colour of window backgrounds
     EXPECT_EQ(w.property("BackColor").value<QColor>(), QGuiApplication::palette().color(QPalette::Base));
-    const QMetaProperty style = w.metaObject()->property(w.metaObject()->indexOfProperty("BorderStyle"));
+    const QMetaProperty style = meta->property(meta->indexOfProperty("BorderStyle"));
     EXPECT_TRUE(style.isEnumType());
     EXPECT_STREQ(style.enumerator().valueToKey(1), "FixedSingle");
     EXPECT_TRUE(w.setProperty("BorderStyle", "FixedSingle"));
@@ -220,7 +171,7 @@ TEST(SettingsWidget, APictureChosenInTheFileDialogWithAutoSize) {
                            "PNG (*.png)"}));
     EXPECT_EQ(w.surface()->size(), QSize(120, 80));
     EXPECT_EQ(w.size(), QSize(122, 82)) << "the control takes the picture's size";
-    EXPECT_EQ(w.surface()->grab().toImage().pixelColor(60, 40), QColor(0, 90, 200));
+    EXPECT_EQ(Shot(w).pixelColor(60, 40), QColor(0, 90, 200));
 
     OnShown<QMessageBox> no([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
     Pick(w, "mnuClearPic");
@@ -234,12 +185,7 @@ TEST(SettingsWidget, APictureChosenInTheFileDialogWithAutoSize) {
         dialog->selectFile(dir.filePath("broken.bmp"));
         static_cast<QDialog*>(dialog)->done(QDialog::Accepted);  // without the dialog's own checks of the typed name
     });
-    QString message;
-    OnShown<QMessageBox> told([&](QMessageBox* box) {
-        message = box->text();
-        box->accept();
-    });
-    Pick(w, "mnuPicture");
+    const QString message = Answer([&] { Pick(w, "mnuPicture"); });
     EXPECT_TRUE(message.startsWith(dir.filePath("broken.bmp"))) << message.toStdString();
     EXPECT_EQ(w.control().Picture().widthPixels(), 120) << "the picture shown stays";
 }
@@ -280,12 +226,7 @@ TEST(SettingsWidget, PicturesCutOffAreRefusedAndTrailersAccepted) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(c.data);
         file.close();
-        bool accepted = true;
-        try {
-            EXPECT_FALSE(TesmoWidget::loadPicture(path).isEmpty()) << c.name;
-        } catch (const Error&) {
-            accepted = false;
-        }
+        const bool accepted = ErrorOf([&] { EXPECT_FALSE(TesmoWidget::loadPicture(path).isEmpty()) << c.name; }) == 0;
         EXPECT_EQ(accepted, c.accepted) << c.name;
     }
 }

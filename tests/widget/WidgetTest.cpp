@@ -5,13 +5,15 @@
 #include <QDialog>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPointer>
 #include <QRandomGenerator>
-#include <QTest>
 #include <QSettings>
 #include <QSplitter>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <limits>
@@ -19,69 +21,51 @@
 
 #include "qt/QtFont.h"
 #include "qt/QtSurface.h"
-#include "tesmo/Error.h"
-#include "tesmo/TesmoWidget.h"
+#include "qt/SegmentPixels.h"
+#include "widget/Harness.h"
 
 namespace tesmo {
 namespace {
 
-QImage Shot(TesmoWidget& w) {
-    QApplication::processEvents();
-    return w.surface()->grab().toImage();
-}
+// One widget in a window, set up step by step, and what its surface shows after each step.
+TEST(Widget, WhatIsSetReachesTheScreen) {
+    QWidget window;
+    auto* w = new TesmoWidget(&window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ucTesmo& c = w->control();
+    const QColor back = Rgb(0xFFC0C0);
+    EXPECT_EQ(c.Width(), 9600);
+    EXPECT_EQ(c.Height(), 6200);
+    EXPECT_EQ(w->surface()->geometry(), QRect(1, 1, w->width() - 2, w->height() - 2));
+    QImage shot = Shot(*w);
+    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), back);
 
-QColor Rgb(std::int32_t c) {
-    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
+    // A title of control characters after a very long one: in the title colour, at the top only.
+    c.setTitleColor(0x0000FF);
+    c.setTitle(std::string(100000, 'w'));
+    c.setTitle("line\rbreak\ttab\x01");
+    shot = Shot(*w);
+    const int textHeight = static_cast<int>(c.TextHeight("M") / 15);
+    EXPECT_GT(CountColor(shot, QRect(0, 0, shot.width() / 2, textHeight), Rgb(0x0000FF)), 0);
+    EXPECT_EQ(CountColor(shot, QRect(0, textHeight + 2, shot.width(), shot.height()), Rgb(0x0000FF)), 0);
 
-// True when some pixel of the rectangle has the colour.
-bool HasColor(const QImage& image, const QRect& area, const QColor& color) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) == color) return true;
-    return false;
-}
+    // Enabled is the control's own state, not its window's: drawing goes on.
+    window.setEnabled(false);
+    EXPECT_TRUE(c.Enabled());
+    c.DrawLine(0, 300, 3000, 300);
+    EXPECT_EQ(Shot(*w).pixelColor(100, 20), Rgb(c.ForeColor()));
+    c.setEnabled(false);
+    window.setEnabled(true);
+    EXPECT_FALSE(c.Enabled());
+    c.setEnabled(true);
 
-TEST(Widget, StartsWithTheDefaultSizeLayoutAndBackground) {
-    TesmoWidget w;
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    EXPECT_EQ(w.control().Width(), 9600);
-    EXPECT_EQ(w.control().Height(), 6200);
-    EXPECT_EQ(w.surface()->geometry(), QRect(1, 1, w.width() - 2, w.height() - 2));
-    const QImage shot = Shot(w);
-    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), Rgb(0xFFC0C0));
-}
-
-TEST(Widget, TitleIsPaintedInTitleColorAtTheTop) {
-    TesmoWidget w;
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    w.control().setTitleColor(0x0000FF);
-    w.control().setTitle("Monthly rainfall");
-    const QImage shot = Shot(w);
-    const int textHeight = static_cast<int>(w.control().TextHeight("M") / 15);
-    EXPECT_TRUE(HasColor(shot, QRect(0, 0, shot.width() / 2, textHeight), Rgb(0x0000FF)));
-    EXPECT_FALSE(HasColor(shot, QRect(0, textHeight + 2, shot.width(), shot.height() - textHeight - 2), Rgb(0x0000FF)));
-}
-
-TEST(Widget, BorderStyleDrawsAFrameAndRefusesUnknownStyles) {
-    TesmoWidget w;
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    w.control().setBorderStyle(enBorderStyle::FixedSingle);
-    QImage shot = Shot(w);
+    // A single border; a style that does not exist is refused and changes nothing.
+    c.setBorderStyle(enBorderStyle::FixedSingle);
+    EXPECT_EQ(ErrorOf([&] { c.setBorderStyle(static_cast<enBorderStyle>(7)); }), errors::InvalidPropertyValue);
+    shot = Shot(*w);
     EXPECT_EQ(shot.pixelColor(0, shot.height() / 2), QColor(Qt::black));
-    EXPECT_EQ(shot.pixelColor(1, shot.height() / 2), Rgb(0xFFC0C0));
-    EXPECT_EQ(w.control().BorderStyle(), enBorderStyle::FixedSingle);
-
-    try {
-        w.control().setBorderStyle(static_cast<enBorderStyle>(7));
-        FAIL() << "style 7 accepted";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.number(), errors::InvalidPropertyValue);
-    }
-    EXPECT_EQ(w.control().BorderStyle(), enBorderStyle::FixedSingle);
+    EXPECT_EQ(shot.pixelColor(1, shot.height() / 2), back);
 }
 
 TEST(Widget, SizesAreAppliedOrRefusedClearly) {
@@ -90,14 +74,8 @@ TEST(Widget, SizesAreAppliedOrRefusedClearly) {
     w.control().setHeight(2000);
     EXPECT_EQ(w.size(), QSize(200, 133));
     EXPECT_EQ(w.surface()->size(), QSize(198, 131));
-    for (std::int32_t bad : {-1, 2000000000}) {
-        try {
-            w.control().setWidth(bad);
-            FAIL() << bad;
-        } catch (const Error& e) {
-            EXPECT_EQ(e.number(), errors::InvalidPropertyValue);
-        }
-    }
+    for (std::int32_t bad : {-1, 2000000000})
+        EXPECT_EQ(ErrorOf([&] { w.control().setWidth(bad); }), errors::InvalidPropertyValue) << bad;
     EXPECT_EQ(w.size(), QSize(200, 133));
     EXPECT_EQ(w.control().Width(), 3000) << "a refused value changes nothing";
     w.control().setDrawWidth(32767);
@@ -144,66 +122,104 @@ TEST(Widget, SizesAreAppliedOrRefusedClearly) {
     EXPECT_EQ(inSplitter->control().Width(), inSplitter->width() * 15);
 }
 
-TEST(Widget, EnabledIsTheControlsOwnStateNotItsWindows) {
-    QWidget window;
-    auto* w = new TesmoWidget(&window);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.setEnabled(false);
-    EXPECT_TRUE(w->control().Enabled());
-    w->control().DrawLine(0, 300, 3000, 300);
-    EXPECT_EQ(Shot(*w).pixelColor(100, 20), Rgb(w->control().ForeColor())) << "drawing goes on";
-    w->control().setEnabled(false);
-    window.setEnabled(true);
-    EXPECT_FALSE(w->control().Enabled());
-}
-
-TEST(Widget, AutoSizeTakesThePictureSize) {
-    TesmoWidget w;
-    QImage image(40, 20, QImage::Format_RGB32);
-    image.fill(Qt::green);
-    w.control().setPicture(TesmoWidget::pictureFromImage(image));
-    w.control().setAutoSize(true);
-    EXPECT_EQ(w.surface()->size(), QSize(40, 20));
-    EXPECT_EQ(w.size(), QSize(42, 22));
-    EXPECT_EQ(Shot(w).pixelColor(5, 5), QColor(Qt::green));
-}
-
-TEST(Widget, LongAndControlCharacterTitlesArePrinted) {
-    TesmoWidget w;
-    w.control().setTitle(std::string(100000, 'w'));
-    w.control().setTitle("line\rbreak\ttab\x01");
-    EXPECT_EQ(w.control().Title(), "line\rbreak\ttab\x01");
-}
-
-TEST(Widget, DeletedWhileTheAboutBoxIsOpen) {
-    auto* w = new TesmoWidget;
-    w->show();
-    QTimer::singleShot(50, [w] { delete w; });
-    ucTesmo& control = w->control();
-    control.About();
-    EXPECT_TRUE(control.FlagExit()) << "the control shut down while its call ran";
-    QTest::qWait(20);
+// A widget deleted in the middle of a call of its own: the call returns, and the control
+// goes once it has.
+TEST(Widget, DeletedInTheMiddleOfACall) {
+    const auto chart = [](TesmoWidget* w) -> ucTesmo& {
+        ucTesmo& c = w->control();
+        c.setMapStyle(enMapStyle::ScaleSystem);
+        c.Point_Add(0, 0);
+        c.Point_Add(100, 100);
+        return c;
+    };
+    HostFolder folder;
+    enum Place { Hidden, Shown, InAWindow };
+    const struct {
+        const char* name;
+        Place place;
+        std::function<void(TesmoWidget*)> call;  // deletes the widget on the way
+    } cases[] = {
+        {"while the About box is open", Shown,
+         [](TesmoWidget* w) {
+             QTimer::singleShot(50, [w] { delete w; });
+             ucTesmo& c = w->control();
+             c.About();
+             EXPECT_TRUE(c.FlagExit()) << "the control shut down while its call ran";
+         }},
+        {"during a playback", Shown,
+         [](TesmoWidget* w) {
+             ucTesmo& c = w->control();
+             c.setDelay(20);
+             c.setBaseStep(60);
+             QTimer::singleShot(150, [w] { delete w; });
+             EXPECT_TRUE(c.DrawTrack("Coast"));
+         }},
+        {"while a drawing waits", Shown,
+         [&](TesmoWidget* w) {
+             ucTesmo& c = chart(w);
+             c.setBaseStep(10);
+             c.setDelay(200);
+             QTimer::singleShot(100, [w] { delete w; });
+             EXPECT_TRUE(c.Draw()) << "a stop request ends the drawing";
+         }},
+        {"by the host's StartDrawing handler", Hidden,
+         [&](TesmoWidget* w) {
+             QObject::connect(w, &TesmoWidget::StartDrawing, [w](bool&) { delete w; });
+             EXPECT_FALSE(chart(w).Draw());
+         }},
+        {"while its menu is open", InAWindow,
+         [](TesmoWidget* w) {
+             OnShown<QMenu> deleting([w](QMenu*) { delete w; });
+             QTest::mouseClick(w->surface(), Qt::RightButton, {}, QPoint(30, 30));
+         }},
+        {"with its window", InAWindow, [](TesmoWidget* w) { delete w->window(); }},
+        {"in the middle of a drag", InAWindow,
+         [&](TesmoWidget* w) {
+             {
+                 Answers answers({"Yes", "Torn"});
+                 w->systemCommand(1107);
+             }
+             QWidget* surface = w->surface();
+             QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(5, 5));
+             QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(5, 5));
+             QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(6, 6));
+             QMouseEvent move(QEvent::MouseMove, QPointF(7, 7), surface->mapToGlobal(QPointF(7, 7)), Qt::NoButton,
+                              Qt::LeftButton, {});
+             QApplication::sendEvent(surface, &move);
+             delete w;
+             EXPECT_EQ(folder.rows("Torn"), 0) << "nothing half kept, and the database is free";
+             SqliteConnection c;
+             c.Open(ConnectionStringFor(folder.path()));
+             c.Execute("INSERT INTO TESMO VALUES (1,'After',1,0,0)");
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QPointer<QWidget> window = c.place == InAWindow ? new QWidget : nullptr;
+        auto* w = new TesmoWidget(window);
+        if (c.place != Hidden) {
+            w->window()->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(w->window()));
+        }
+        c.call(w);
+        QTest::qWait(20);  // the control itself goes once its call has returned
+        delete window;
+    }
 }
 
 TEST(Widget, AboutBoxNamesTheComponentAndItsVersion) {
     TesmoWidget w;
     QString text;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        for (auto* label : box->findChildren<QWidget*>())
-            if (auto* l = qobject_cast<QLabel*>(label)) text += l->text() + "\n";
+    OnShown<QDialog> read([&](QDialog* box) {
+        for (const QLabel* label : box->findChildren<QLabel*>()) text += label->text() + "\n";
         auto* link = box->findChild<QLabel*>("lblLink");
-        ASSERT_NE(link, nullptr);
-        EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
-        qobject_cast<QDialog*>(box)->accept();
+        EXPECT_TRUE(link && link->cursor().shape() == Qt::PointingHandCursor);
+        box->accept();
     });
     w.control().About();
     EXPECT_TRUE(text.contains("Tesmo"));
     EXPECT_TRUE(text.contains(TESMO_VERSION));
 }
-
 
 // Drawing gathered (a polyline, or lone segments kept until the next text, horizontal and
 // vertical ones filled) gives exactly the pixels of the segments drawn as before, and text
@@ -328,6 +344,24 @@ TEST(Widget, FastDrawingGivesThePixelsOfPlainPainting) {
         }
         EXPECT_TRUE(gathered.image() == single.image());
     }
+    // Both ways clip a segment to the surface before the painter sees far points.
+    const QRectF area(0, 0, 300, 200);
+    const struct {
+        QPointF a, b, clippedA, clippedB;
+    } segments[] = {
+        {{10, 10}, {1e9, 10}, {10, 10}, {300, 10}},
+        {{-1e9, 20}, {10, 20}, {0, 20}, {10, 20}},
+        {{50, -1e9}, {50, 30}, {50, 0}, {50, 30}},
+        {{60, 40}, {60, 1e9}, {60, 40}, {60, 200}},
+        {{-100, -100}, {400, 400}, {0, 0}, {200, 200}},
+    };
+    for (auto [a, b, clippedA, clippedB] : segments) {
+        ASSERT_TRUE(ClipSegment(a, b, area));
+        EXPECT_EQ(a, clippedA);
+        EXPECT_EQ(b, clippedB);
+    }
+    QPointF a(310, 10), b(1e9, 150);
+    EXPECT_FALSE(ClipSegment(a, b, area)) << "wholly outside";
 
     // Text drawn from its glyphs laid out once, or kept to be drawn when the image is made,
     // gives the pixels the painter draws it with, underlined too.
