@@ -245,11 +245,13 @@ TEST(Reentry, APlaybackRequestedWhileBranchesLoadPausesTheRunningOne) {
 TEST(Playback, AOnePointBranchDrawsNoLineAndOneMarker) {
     PlayRig rig({{1, "Dot", 1, 700, 800}});
     rig.control.setViewPoints(true);
+    rig.control.setDrawWidth(3);
     EXPECT_TRUE(rig.control.DrawTrack("Dot"));
     EXPECT_TRUE(rig.lines().empty());
     const auto boxes = rig.surface.opsOf("Box");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].color, 255);
+    EXPECT_EQ(boxes[0].width, 1) << "whatever the line's width";
     EXPECT_EQ(boxes[0].x1, 700 - 15);
 }
 

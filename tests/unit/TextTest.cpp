@@ -116,6 +116,7 @@ TEST_F(FieldEditing, DatesAreOvertypedInsideTheirMask) {
         int selected;  // start of the one character selected afterwards
     } cases[] = {
         {"over the separator", dayFirst, "12/__/____", 2, 0, '0', T::Taken, "12/0_/____", 4},
+        {"over the second separator", dayFirst, "12/03/____", 5, 0, '2', T::Taken, "12/03/2___", 7},
         {"select all, then 5", dayFirst, "31/12/2026", 0, 10, '5', T::Taken, "5_/__/____", 1},
         {"select all in the month", dayFirst, "31/12/2026", 3, 5, '1', T::Taken, "__/1_/____", 4},
         {"the tenth digit", dayFirst, "31/12/202_", 9, 1, '6', T::Complete, "31/12/2026", 10},
@@ -348,6 +349,7 @@ TEST(ReadDate, OrdersSeparatorsAndNames) {
         {"beyond the calendar", "01/01/10000", DateOrder::DayFirst, std::nullopt},
         {"time alone", "12:00", DateOrder::DayFirst, std::nullopt},
         {"bad time", "31/03/1999 25:00", DateOrder::DayFirst, std::nullopt},
+        {"a time with an empty field", "31/03/1999 18::00", DateOrder::DayFirst, std::nullopt},
         {"words", "abc", DateOrder::DayFirst, std::nullopt},
         {"empty", "", DateOrder::DayFirst, std::nullopt},
     };
