@@ -65,7 +65,7 @@ TEST(HighDpi, LayoutUnitsDoNotDependOnTheRatio) {
     const struct {
         int dpi;
         QSize size;
-    } exports[] = {{0, QSize(200, 150) * ratio}, {96, {200, 150}}};
+    } exports[] = {{0, QSize(200, 150) * ratio}, {96, {200, 150}}, {192, {400, 300}}};
     for (const auto& e : exports) {
         const QString path = dir.filePath(QStringLiteral("chart%1.png").arg(e.dpi));
         ASSERT_TRUE(chart.w.exportImage(path, e.dpi)) << e.dpi;
