@@ -150,9 +150,10 @@ const Case kCases[] = {
          EXPECT_EQ(fresh.branch, 1);
          EXPECT_EQ(fresh.lastOrdinal, 0);
          r.store.InsertPoint(10, "O'Brien", 4, 1.25f, -3e7f);
+         r.store.InsertPoint(11, "O'Brien", 4, -3, 0.1f);  // written as the float reads: 0.1
          ASSERT_TRUE(r.store.LoadBranch("O'Brien", 4));
-         EXPECT_EQ(r.s.PointsX, std::vector<double>{1.25});
-         EXPECT_EQ(r.s.PointsY, std::vector<double>{-3e7});
+         EXPECT_EQ(r.s.PointsX, (std::vector<double>{1.25, -3}));
+         EXPECT_EQ(r.s.PointsY, (std::vector<double>{-3e7, 0.1}));
      }},
     {"transactions and savepoints",
      [](StoreRig& r, bool) {
@@ -173,6 +174,7 @@ const Case kCases[] = {
          r.store.InsertPoint(4, "T", 1, 4, 4);
          r.s.TrackName = "Coast";
          EXPECT_TRUE(r.store.DeleteTrack()) << "a delete nests inside the open transaction";
+         EXPECT_EQ(r.store.ListTracks(), (std::vector<std::string>{"C:\\Maps", "O'Brien", "T"}));
          r.store.RollbackTrans();
          ASSERT_TRUE(r.store.LoadBranch("T", 1));
          EXPECT_EQ(r.s.PointsX, (std::vector<double>{1, 3}));
@@ -313,7 +315,9 @@ const Case kCases[] = {
      }},
     {"statements that do not fit the table",
      [](StoreRig& r, bool) {
-         EXPECT_EQ(ErrorOf([&] { r.connection().OpenRecordSet("SELECT nothing FROM TESMO"); }), kEngineFailure);
+         std::string said;
+         EXPECT_EQ(ErrorOf([&] { r.connection().OpenRecordSet("SELECT nothing FROM TESMO"); }, &said), kEngineFailure);
+         EXPECT_FALSE(said.empty()) << "the engine's own text";
          EXPECT_EQ(ErrorOf([&] { r.connection().Execute("INSERT INTO TESMO VALUES (1, 2, 3, 4, 5, 6)"); }), kEngineFailure);
          EXPECT_EQ(ErrorOf([&] { r.connection().Execute("DELETE FROM Elsewhere"); }), kEngineFailure);
          // A table short of a column opens, and each statement of the store fails on it.
