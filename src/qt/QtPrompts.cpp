@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <algorithm>
 #include <utility>
 
 namespace tesmo {
@@ -77,7 +78,9 @@ int QtPrompts::MsgBox(const std::string& text, int style, const std::string& tit
     // A notice for a window that is not on screen yet (a control set up before its window
     // is shown) waits for the window instead of holding up its construction.
     if ((style & 7) == 0 && !owner_->window()->isVisible()) {
-        deferred_.push_back({text, style, title});
+        // The same notice given again meanwhile (the database tried once more) is shown once.
+        const Message message{text, style, title};
+        if (std::find(deferred_.begin(), deferred_.end(), message) == deferred_.end()) deferred_.push_back(message);
         return msgbox::Ok;
     }
     ReentryGate::Scope scope(gate_);

@@ -29,6 +29,7 @@ private:
         std::string text;
         int style;
         std::string title;
+        bool operator==(const Message&) const = default;
     };
 
     QPointer<QWidget> owner_;

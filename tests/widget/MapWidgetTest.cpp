@@ -213,7 +213,7 @@ TEST(MapWidget, AMissingDatabaseIsReportedByAMapWhenItShows) {
         EXPECT_EQ(!MessagesShown().isEmpty(), c.told);
         QTest::qWait(50);
         const auto shown = MessagesShown();
-        EXPECT_EQ(!shown.isEmpty(), c.told);
+        EXPECT_EQ(shown.size(), c.told ? 1 : 0) << "told once, however often the database was tried";
         for (QMessageBox* box : shown) {
             EXPECT_TRUE(box->text().contains(QString::fromStdString(empty.path())));
             EXPECT_TRUE(box->text().contains("unable to open database file"));
