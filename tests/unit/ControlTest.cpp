@@ -44,26 +44,31 @@ TEST(LocaleDetection, DecimalSeparator) {
 }
 
 TEST_F(SharedValuesGuard, InitializeReadsLocaleMetricsAndFolder) {
-    Rig rig;
-    rig.locale.shortDate = "31.03.99";
-    rig.locale.decimal = ",";
-    rig.locale.group = ".";
-    rig.host.folder = "/usr/lib";
-    rig.container().Initialize();
-    EXPECT_EQ(Shared().ShortDateFormat, "dd/mm/yy");
-    EXPECT_EQ(Shared().DecimalSeparator, ",");
-    EXPECT_EQ(Shared().GroupSeparator, ".");
-    EXPECT_EQ(rig.control.ControlError(), "");
-    EXPECT_FALSE(rig.control.FlagExit());
-
-    Rig root;
-    root.host.folder = "/";
-    root.locale.shortDate = "3/31/99";
-    root.locale.decimal = ",";
-    root.locale.group = "\u202F";
-    root.container().Initialize();
-    EXPECT_EQ(Shared().LongDateFormat, "mm/dd/yyyy");
-    EXPECT_EQ(Shared().GroupSeparator, "\u202F") << "any group separator other than the decimal one is kept";
+    const struct {
+        const char* folder;
+        const char* shortDate;
+        const char* group;
+        const char* shortFormat;
+        const char* longFormat;
+    } cases[] = {
+        {"/usr/lib", "31.03.99", ".", "dd/mm/yy", "dd/mm/yyyy"},
+        // Any group separator other than the decimal one is kept.
+        {"/", "3/31/99", "\u202F", "mm/dd/yy", "mm/dd/yyyy"},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        rig.host.folder = c.folder;
+        rig.locale.shortDate = c.shortDate;
+        rig.locale.decimal = ",";
+        rig.locale.group = c.group;
+        rig.container().Initialize();
+        EXPECT_EQ(Shared().ShortDateFormat, c.shortFormat) << c.folder;
+        EXPECT_EQ(Shared().LongDateFormat, c.longFormat) << c.folder;
+        EXPECT_EQ(Shared().DecimalSeparator, ",") << c.folder;
+        EXPECT_EQ(Shared().GroupSeparator, c.group) << c.folder;
+        EXPECT_EQ(rig.control.ControlError(), "") << c.folder;
+        EXPECT_FALSE(rig.control.FlagExit()) << c.folder;
+    }
 }
 
 // The surface keeps an equal margin of 15 twips inside the control; with AutoSize and a
