@@ -4,7 +4,6 @@
 // used wrongly. (What a damaged file that still reads gives back is the engine's to say.)
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "FuzzTarget.h"
 #include "control/Commands.h"
@@ -24,8 +23,7 @@ const std::string& Pristine() {
         for (int i = 1; i <= 150; ++i)
             rows.push_back({i, i <= 60 ? "Coast" : i <= 120 ? "Ridge" : "Bell's", i <= 30 || i > 120 ? 1 : 2,
                             static_cast<float>(i * 7 % 640), static_cast<float>(i * 13 % 480)});
-        std::ifstream in(tesmo::test::DatabaseWith(rows) + "Tesmo.mdb", std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return tesmo::fuzz::FileBytes(tesmo::test::DatabaseWith(rows) + "Tesmo.mdb");
     }();
     return bytes;
 }

@@ -5,6 +5,7 @@
 // tracks the file holds.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "FuzzTarget.h"
 #include "control/Commands.h"
@@ -17,12 +18,13 @@
 
 TESMO_FUZZ_TARGET(MenuCommands) {
     using namespace tesmo;
-    static const std::string pristine = test::DatabaseWith({{1, "Coast", 1, 10, 10}, {2, "Coast", 1, 200, 90},
-                                                            {3, "Coast", 2, 300, 300}, {1, "Ridge", 1, 50, 400}});
+    static const std::string pristine = fuzz::FileBytes(
+        test::DatabaseWith({{1, "Coast", 1, 10, 10}, {2, "Coast", 1, 200, 90}, {3, "Coast", 2, 300, 300}, {1, "Ridge", 1, 50, 400}}) +
+        "Tesmo.mdb");
     static const std::string folder = (fuzz::TempFolder() / "menus").string() + "/";
     std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(pristine + "Tesmo.mdb", folder + "Tesmo.mdb", std::filesystem::copy_options::overwrite_existing);
     std::filesystem::remove(folder + "Tesmo.mdb-journal");
+    std::ofstream(folder + "Tesmo.mdb", std::ios::binary | std::ios::trunc) << pristine;
 
     fuzz::Bytes in(data, size);
     test::Rig rig;

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace tesmo::fuzz {
@@ -25,6 +27,14 @@ inline const std::filesystem::path& TempFolder() {
         std::filesystem::path path;
     } folder;
     return folder.path;
+}
+
+// A file's bytes. The targets keep a file they restore before each input in memory and
+// write it back through a stream: std::filesystem::copy_file gives up when one of
+// libFuzzer's timer signals interrupts it, where a stream's write carries on.
+inline std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace tesmo::fuzz
