@@ -1,6 +1,7 @@
 // Picture files as a user may pick them, decoded through the control's loading path under
 // each file suffix, and put on a control that takes the picture's size.
 #include <QFile>
+#include <QImageReader>
 #include <cstdlib>
 #include <fstream>
 
@@ -21,6 +22,9 @@ TESMO_FUZZ_TARGET(Picture) {
     std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc).write(bytes.data(),
                                                                                 static_cast<std::streamsize>(bytes.size()));
     static TesmoWidget* control = [] {
+        // Pictures up to 4 MB decoded: a larger one takes nothing new through the loading
+        // path, only the time of filling its memory, and is refused before decoding.
+        QImageReader::setAllocationLimit(4);
         auto* w = new TesmoWidget(TesmoWidget::Start::DesignTime, nullptr);
         w->control().setAutoSize(true);
         return w;
