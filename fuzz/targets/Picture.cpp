@@ -22,8 +22,9 @@ TESMO_FUZZ_TARGET(Picture) {
     std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc).write(bytes.data(),
                                                                                 static_cast<std::streamsize>(bytes.size()));
     static TesmoWidget* control = [] {
-        // Pictures up to 4 MB decoded: a larger one takes nothing new through the loading
-        // path, only the time of filling its memory, and is refused before decoding.
+        // Pictures of up to about a megapixel (4 MB of pixels) are decoded; a larger one,
+        // refused from its header or while decoding, would only take the time of filling
+        // its memory on every input.
         QImageReader::setAllocationLimit(4);
         auto* w = new TesmoWidget(TesmoWidget::Start::DesignTime, nullptr);
         w->control().setAutoSize(true);

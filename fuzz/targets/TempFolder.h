@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -34,7 +35,9 @@ inline const std::filesystem::path& TempFolder() {
 // libFuzzer's timer signals interrupts it, where a stream's write carries on.
 inline std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::string bytes(std::istreambuf_iterator<char>(in), {});
+    if (bytes.empty()) std::abort();  // a target would fuzz nothing but a missing file
+    return bytes;
 }
 
 }  // namespace tesmo::fuzz
