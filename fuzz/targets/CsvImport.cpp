@@ -2,7 +2,6 @@
 // (numbered low, or close to the last branch number there can be): a file is imported whole
 // after it, as reported, or refused with a message and nothing added.
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "FuzzTarget.h"
@@ -21,8 +20,7 @@ TESMO_FUZZ_TARGET(CsvImport) {
     }
     connection.Execute("DELETE FROM TESMO");
     connection.Execute(std::string("INSERT INTO TESMO VALUES (9, 'Fuzzed', ") + (size % 2 ? "32766" : "5") + ", 0, 0)");
-    std::ofstream(csv, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                  static_cast<std::streamsize>(size));
+    fuzz::WriteFile(csv, {reinterpret_cast<const char*>(data), size});
     std::ostringstream out, err;
     const int status = tool::Run({"import", db, csv, "Fuzzed"}, out, err);
     const auto rows = static_cast<long>(connection.OpenRecordSet("SELECT COUNT(*) AS n FROM TESMO")->Field("n").toDouble());

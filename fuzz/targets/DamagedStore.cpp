@@ -2,9 +2,6 @@
 // table or index pages), opened by a control that lists its tracks, plays each and deletes
 // one. Every failure must come as the control's error, never as a crash, a hang or memory
 // used wrongly. (What a damaged file that still reads gives back is the engine's to say.)
-#include <filesystem>
-#include <fstream>
-
 #include "FuzzTarget.h"
 #include "control/Commands.h"
 #include "control/Steering.h"
@@ -39,11 +36,7 @@ TESMO_FUZZ_TARGET(DamagedStore) {
         const std::size_t at = in.Word() % file.size();
         file[at] = static_cast<char>(in.Byte());
     }
-    static const std::string folder = (fuzz::TempFolder() / "damaged").string() + "/";
-    std::filesystem::create_directories(folder);
-    std::filesystem::remove(folder + "Tesmo.mdb-journal");
-    std::ofstream(folder + "Tesmo.mdb", std::ios::binary | std::ios::trunc) << file;
-
+    const std::string folder = fuzz::DatabaseFolder("damaged", file);
     test::Rig rig;
     rig.start(folder);
     const std::vector<std::string> names = Steering(rig.control).TrackNames();

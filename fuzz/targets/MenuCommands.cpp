@@ -4,8 +4,6 @@
 // once a new track is discarded the store holds no transaction, and the control lists the
 // tracks the file holds.
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include "FuzzTarget.h"
 #include "control/Commands.h"
@@ -21,10 +19,7 @@ TESMO_FUZZ_TARGET(MenuCommands) {
     static const std::string pristine = fuzz::FileBytes(
         test::DatabaseWith({{1, "Coast", 1, 10, 10}, {2, "Coast", 1, 200, 90}, {3, "Coast", 2, 300, 300}, {1, "Ridge", 1, 50, 400}}) +
         "Tesmo.mdb");
-    static const std::string folder = (fuzz::TempFolder() / "menus").string() + "/";
-    std::filesystem::create_directories(folder);
-    std::filesystem::remove(folder + "Tesmo.mdb-journal");
-    std::ofstream(folder + "Tesmo.mdb", std::ios::binary | std::ios::trunc) << pristine;
+    const std::string folder = fuzz::DatabaseFolder("menus", pristine);
 
     fuzz::Bytes in(data, size);
     test::Rig rig;

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <cstdlib>
-#include <fstream>
 
 #include "FuzzTarget.h"
 #include "qt/QtPicture.h"
@@ -18,9 +17,7 @@ TESMO_FUZZ_TARGET(Picture) {
     static const char* suffixes[] = {".bmp", ".jpg", ".gif", ".png", ".wmf", ".ico", ".ppm", ".xbm", ""};
     const QString path =
         QString::fromStdString((fuzz::TempFolder() / "picture").string()) + suffixes[in.Pick(std::size(suffixes))];
-    const std::string bytes = in.Rest();
-    std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc).write(bytes.data(),
-                                                                                static_cast<std::streamsize>(bytes.size()));
+    fuzz::WriteFile(path.toStdString(), in.Rest());
     static TesmoWidget* control = [] {
         // Pictures of up to about a megapixel (4 MB of pixels) are decoded; a larger one,
         // refused from its header or while decoding, would only take the time of filling

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "FuzzTarget.h"
 #include "sqlite/SqliteConnection.h"
@@ -40,15 +39,13 @@ QString File(const char* name) {
 TESMO_FUZZ_TARGET(SettingsIni) {
     using namespace tesmo;
     fuzz::NeedApplication();
-    static const bool database = [] {
+    [[maybe_unused]] static const bool database = [] {
         CreateTrackDatabase((fuzz::TempFolder() / "Tesmo.mdb").string());
         TesmoWidget::setDefaultAppFolder(QString::fromStdString(fuzz::TempFolder().string()));
         return true;
     }();
-    (void)database;
     const QString input = File("input"), first = File("first"), second = File("second");
-    std::ofstream(input.toStdString(), std::ios::binary).write(reinterpret_cast<const char*>(data),
-                                                              static_cast<std::streamsize>(size));
+    fuzz::WriteFile(input.toStdString(), {reinterpret_cast<const char*>(data), size});
     // A time of its own for each input, so that QSettings reads the file again rather than
     // what it kept of the last one.
     static const auto start = std::filesystem::file_time_type::clock::now();

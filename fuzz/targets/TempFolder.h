@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
 
 namespace tesmo::fuzz {
 
@@ -38,6 +39,21 @@ inline std::string FileBytes(const std::string& path) {
     std::string bytes(std::istreambuf_iterator<char>(in), {});
     if (bytes.empty()) std::abort();  // a target would fuzz nothing but a missing file
     return bytes;
+}
+
+inline void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A folder of its own holding Tesmo.mdb as `bytes`, with no journal left by the last input;
+// the folder's path ends with "/".
+inline std::string DatabaseFolder(const std::string& name, std::string_view bytes) {
+    const std::filesystem::path folder = TempFolder() / name;
+    std::filesystem::create_directories(folder);
+    std::filesystem::remove(folder / "Tesmo.mdb-journal");
+    WriteFile(folder / "Tesmo.mdb", bytes);
+    return folder.string() + "/";
 }
 
 }  // namespace tesmo::fuzz

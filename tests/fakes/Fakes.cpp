@@ -20,14 +20,6 @@ void FakeSurface::Cls() {
     currentX = currentY = 0;
 }
 
-void FakeSurface::Line(float x1, float y1, float x2, float y2, std::int32_t color) {
-    ops.push_back({"Line", x1, y1, x2, y2, color, drawWidth, {}});
-}
-
-void FakeSurface::Box(float x1, float y1, float x2, float y2, std::int32_t color) {
-    ops.push_back({"Box", x1, y1, x2, y2, color, drawWidth, {}});
-}
-
 void FakeSurface::Print(const std::string& text, bool endLine) {
     ops.push_back({"Print", currentX, currentY, 0, 0, foreColor, drawWidth, text});
     if (endLine) {
@@ -129,29 +121,9 @@ int FakeWindowSystem::ShowPopup(const PopupMenu& menu, float, float) {
     return pick(menu);
 }
 
-void FakeWindowSystem::ResetMenu(std::int64_t window) {
-    if (window != 0) shared->menus[window].clear();
-}
-
-void FakeWindowSystem::AddMenuItem(std::int64_t window, std::int32_t id, const std::string& caption, bool rule) {
-    if (window != 0) shared->menus[window].push_back({id, caption, rule});
-}
-
-void FakeWindowSystem::EnableMenuItem(std::int64_t window, std::int32_t id, bool enabled) {
-    if (Item* i = item(window, id)) i->enabled = enabled;
-}
-
 bool FakeWindowSystem::IsMenuItemChecked(std::int64_t window, std::int32_t id) {
     const Item* i = item(window, id);
     return i && i->checked;
-}
-
-void FakeWindowSystem::CheckMenuItem(std::int64_t window, std::int32_t id, bool checked) {
-    if (Item* i = item(window, id)) i->checked = checked;
-}
-
-void FakeWindowSystem::SetMenuItemCaption(std::int64_t window, std::int32_t id, const std::string& caption) {
-    if (Item* i = item(window, id)) i->caption = caption;
 }
 
 std::int64_t FakeWindowSystem::InstallHook(std::int64_t window) {
@@ -172,16 +144,6 @@ std::vector<std::string> FakeCommonDialogs::ShowOpenFileDialog(OpenFileDialogSet
 Picture FakeCommonDialogs::LoadPicture(const std::string& path) {
     if (path.ends_with(".bad")) throw Error(481, "not a picture");
     return FakePicture();
-}
-
-Variant MemoryPropertyBag::ReadProperty(const std::string& name, const Variant& defaultValue) {
-    const auto at = values.find(name);
-    return at == values.end() ? defaultValue : at->second;
-}
-
-Font MemoryPropertyBag::ReadFont(const std::string& name, const Font& defaultFont) {
-    const auto at = fonts.find(name);
-    return at == fonts.end() ? defaultFont : at->second;
 }
 
 int ErrorOf(const std::function<void()>& call, std::string* description) {

@@ -50,8 +50,12 @@ public:
 
     void Cls() override;
     void Line(float x1, float y1, float x2, float y2) override { Line(x1, y1, x2, y2, foreColor); }
-    void Line(float x1, float y1, float x2, float y2, std::int32_t color) override;
-    void Box(float x1, float y1, float x2, float y2, std::int32_t color) override;
+    void Line(float x1, float y1, float x2, float y2, std::int32_t color) override {
+        ops.push_back({"Line", x1, y1, x2, y2, color, drawWidth, {}});
+    }
+    void Box(float x1, float y1, float x2, float y2, std::int32_t color) override {
+        ops.push_back({"Box", x1, y1, x2, y2, color, drawWidth, {}});
+    }
     void Print(const std::string& text, bool endLine) override;
     float TextWidth(const std::string& text) const override { return 100.0f * static_cast<float>(text.size()); }
     float TextHeight(const std::string&) const override { return 200.0f; }
@@ -244,12 +248,22 @@ public:
     std::int64_t ParentWindow() override { return parent; }
     std::int64_t SurfaceWindow() override { return surfaceWindow; }
     int ShowPopup(const PopupMenu& menu, float, float) override;
-    void ResetMenu(std::int64_t window) override;
-    void AddMenuItem(std::int64_t window, std::int32_t id, const std::string& caption, bool rule) override;
-    void EnableMenuItem(std::int64_t window, std::int32_t id, bool enabled) override;
+    void ResetMenu(std::int64_t window) override {
+        if (window != 0) shared->menus[window].clear();
+    }
+    void AddMenuItem(std::int64_t window, std::int32_t id, const std::string& caption, bool rule) override {
+        if (window != 0) shared->menus[window].push_back({id, caption, rule});
+    }
+    void EnableMenuItem(std::int64_t window, std::int32_t id, bool enabled) override {
+        if (Item* i = item(window, id)) i->enabled = enabled;
+    }
     bool IsMenuItemChecked(std::int64_t window, std::int32_t id) override;
-    void CheckMenuItem(std::int64_t window, std::int32_t id, bool checked) override;
-    void SetMenuItemCaption(std::int64_t window, std::int32_t id, const std::string& caption) override;
+    void CheckMenuItem(std::int64_t window, std::int32_t id, bool checked) override {
+        if (Item* i = item(window, id)) i->checked = checked;
+    }
+    void SetMenuItemCaption(std::int64_t window, std::int32_t id, const std::string& caption) override {
+        if (Item* i = item(window, id)) i->caption = caption;
+    }
     std::int64_t InstallHook(std::int64_t window) override;
     void RemoveHook(std::int64_t window, std::int64_t) override { shared->hooked[window] = false; }
     void SetTopmostWindow(std::int64_t window, bool on) override { shared->topmost[window] = on; }
@@ -276,11 +290,15 @@ public:
     std::map<std::string, Variant> values;
     std::map<std::string, tesmo::Picture> pictures;
     std::map<std::string, tesmo::Font> fonts;
-    Variant ReadProperty(const std::string& name, const Variant& defaultValue) override;
+    Variant ReadProperty(const std::string& name, const Variant& defaultValue) override {
+        return values.contains(name) ? values.at(name) : defaultValue;
+    }
     void WriteProperty(const std::string& name, const Variant& value, const Variant&) override { values[name] = value; }
     tesmo::Picture ReadPicture(const std::string& name) override { return pictures[name]; }
     void WritePicture(const std::string& name, const tesmo::Picture& p) override { pictures[name] = p; }
-    tesmo::Font ReadFont(const std::string& name, const tesmo::Font& defaultFont) override;
+    tesmo::Font ReadFont(const std::string& name, const tesmo::Font& defaultFont) override {
+        return fonts.contains(name) ? fonts.at(name) : defaultFont;
+    }
     void WriteFont(const std::string& name, const tesmo::Font& f, const tesmo::Font&) override { fonts[name] = f; }
 };
 

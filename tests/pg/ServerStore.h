@@ -1,12 +1,12 @@
 #pragma once
 
-#include <atomic>
-#include <cstdlib>
-#include <string>
 #include <unistd.h>
 
+#include <atomic>
+#include <cstdlib>
 #include <sstream>
 #include <stdexcept>
+#include <string>
 
 #include "TrackTool.h"
 #include "pg/StoreEngine.h"

@@ -112,34 +112,32 @@ TEST(SharedStore, AServerStoppedDuringAPlayback) {
         std::string command;
         ~Stop() { std::system(command.c_str()); }
     } stop{cluster + "stop " + folder};
-    {
-        ServerStore server(folder);
-        const std::string store = server.connection();
-        auto c = StoreEngine::Open(store);
-        for (int branch = 1; branch <= 3; ++branch)
-            for (int i = 0; i < 5; ++i)
-                c->Execute(TrackStore::InsertStatement(branch * 10 + i, "Far", static_cast<std::int16_t>(branch),
-                                                       100.0f * i, 100.0f * branch));
-        User user(store);
-        user.arm("Open");
-        EXPECT_EQ(user.click(10, 10).first, "");
-        user.control.setDelay(5);
-        bool stopped = false;
-        user.ui.onYield = [&] {
-            if (stopped || std::count(user.events.raised.begin(), user.events.raised.end(), "FinishDrawing") == 0) return;
-            stopped = true;
-            EXPECT_EQ(std::system((cluster + "stop " + folder).c_str()), 0);
-        };
-        user.control.DrawTrack("Far");
-        EXPECT_TRUE(stopped);
-        // A branch loaded before the stop is drawn; the next one cannot be loaded.
-        EXPECT_LT(std::count(user.events.raised.begin(), user.events.raised.end(), "FinishDrawing"), 3);
-        EXPECT_FALSE(user.control.ControlError().empty());
-        // The open track's next point and its commit say the points are lost.
-        user.ui.onYield = nullptr;
-        EXPECT_FALSE(user.click(20, 20).first.empty());
-        EXPECT_NE(user.commit().find("has not been stored"), std::string::npos) << user.prompts.calls.back().text;
-    }
+    ServerStore server(folder);
+    const std::string store = server.connection();
+    auto c = StoreEngine::Open(store);
+    for (int branch = 1; branch <= 3; ++branch)
+        for (int i = 0; i < 5; ++i)
+            c->Execute(TrackStore::InsertStatement(branch * 10 + i, "Far", static_cast<std::int16_t>(branch),
+                                                   100.0f * i, 100.0f * branch));
+    User user(store);
+    user.arm("Open");
+    EXPECT_EQ(user.click(10, 10).first, "");
+    user.control.setDelay(5);
+    bool stopped = false;
+    user.ui.onYield = [&] {
+        if (stopped || std::count(user.events.raised.begin(), user.events.raised.end(), "FinishDrawing") == 0) return;
+        stopped = true;
+        EXPECT_EQ(std::system((cluster + "stop " + folder).c_str()), 0);
+    };
+    user.control.DrawTrack("Far");
+    EXPECT_TRUE(stopped);
+    // A branch loaded before the stop is drawn; the next one cannot be loaded.
+    EXPECT_LT(std::count(user.events.raised.begin(), user.events.raised.end(), "FinishDrawing"), 3);
+    EXPECT_FALSE(user.control.ControlError().empty());
+    // The open track's next point and its commit say the points are lost.
+    user.ui.onYield = nullptr;
+    EXPECT_FALSE(user.click(20, 20).first.empty());
+    EXPECT_NE(user.commit().find("has not been stored"), std::string::npos) << user.prompts.calls.back().text;
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTest>
+#include <fstream>
 
 #include "process/ProcessRig.h"
 #include "tesmo/TesmoWidget.h"
@@ -77,10 +77,7 @@ TEST(SharedDatabase, AnOpenTrackElsewhereLetsReadersOnAndTurnsWritersAwayInTime)
     // ... and an import.
     QProcess import;
     const QString csv = QDir(db.folder()).filePath("in.csv");
-    QFile file(csv);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("1,1,5,5\n");
-    file.close();
+    std::ofstream(csv.toStdString()) << "1,1,5,5\n";
     lockedOut([&] {
         import.start(TESMO_TRACKS_TOOL, {"import", QString::fromStdString(db.path()), csv, "Kept"});
         import.waitForFinished();

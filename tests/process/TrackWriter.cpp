@@ -1,11 +1,10 @@
-// Records and deletes tracks through the control, offscreen, for the tests that kill it or
-// run it next to another program on one database. It says on its output what it has done,
-// each line once the database has it.
+// Records tracks through the control, offscreen, for the tests that kill it or run it next
+// to another program on one database. It says on its output what it has done, each line
+// once the database has it.
 //
 //   tesmo_track_writer FOLDER create PREFIX COUNT POINTS  creates and commits PREFIX1...PREFIXCOUNT
 //   tesmo_track_writer FOLDER hold NAME POINTS            creates NAME and keeps it open until a
 //                                                         line "commit" or "quit" comes on input
-//   tesmo_track_writer FOLDER delete NAME...              deletes the tracks one by one
 #include <QApplication>
 #include <QTest>
 #include <cstdlib>
@@ -19,7 +18,7 @@ namespace tesmo {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tesmo_track_writer FOLDER create PREFIX COUNT POINTS | hold NAME POINTS | delete NAME...\n";
+    "usage: tesmo_track_writer FOLDER create PREFIX COUNT POINTS | hold NAME POINTS\n";
 
 // Arms creation by points for `name` and clicks `points` points, each far enough from the
 // last not to make a double click.
@@ -36,12 +35,6 @@ bool Commit(TesmoWidget& control) {
     Answers answers({"OK"});
     control.systemCommand(1109);
     return answers.texts.size() == 1 && answers.texts[0].contains("has been stored");
-}
-
-bool Delete(TesmoWidget& control, const QString& name) {
-    Answers answers({name, "Yes"});
-    control.systemCommand(1105);
-    return answers.texts.size() == 2 && control.control().TrackName().empty();
 }
 
 int Run(TesmoWidget& control, const QStringList& args) {
@@ -63,16 +56,6 @@ int Run(TesmoWidget& control, const QStringList& args) {
         if (line != "commit") return 0;  // the track is dropped with the control
         if (!Commit(control)) return 1;
         std::cout << "committed " << args[1].toStdString() << std::endl;
-        return 0;
-    }
-    if (action == "delete" && args.size() > 1) {
-        for (const QString& name : args.mid(1)) {
-            if (!Delete(control, name)) {
-                std::cout << "failed " << control.control().ControlError() << std::endl;
-                return 1;
-            }
-            std::cout << "deleted " << name.toStdString() << std::endl;
-        }
         return 0;
     }
     std::cerr << kUsage;

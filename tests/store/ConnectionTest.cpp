@@ -14,20 +14,12 @@
 namespace tesmo::test {
 namespace {
 
-struct OpenFailure {
-    int number = 0;
-    std::string description;
-};
-
-OpenFailure OpenError(const std::string& path) {
+// The number of the error opening a file gives, its text into `text`; the connection stays closed.
+int OpenError(const std::string& path, std::string* text) {
     SqliteConnection connection;
-    try {
-        connection.Open(ConnectionStringFor(path));
-    } catch (const Error& e) {
-        EXPECT_EQ(connection.State(), Connection::kClosed);
-        return {e.number(), e.description()};
-    }
-    return {};
+    const int number = ErrorOf([&] { connection.Open(ConnectionStringFor(path)); }, text);
+    EXPECT_EQ(connection.State(), Connection::kClosed);
+    return number;
 }
 
 // A track store opening the database of a folder.
@@ -53,9 +45,9 @@ TEST(Connection, OpensOnlyAUsableDatabaseAndTheStoreSaysWhichOnce) {
     } cases[] = {{missing, kEngineErrorBase + 14, "unable to open database file"},
                  {junk, kEngineErrorBase + 26, "file is not a database"}};
     for (const auto& c : cases) {
-        const OpenFailure failure = OpenError(c.folder + "Tesmo.mdb");
-        EXPECT_EQ(failure.number, c.number);
-        EXPECT_NE(failure.description.find(c.text), std::string::npos) << failure.description;
+        std::string text;
+        EXPECT_EQ(OpenError(c.folder + "Tesmo.mdb", &text), c.number);
+        EXPECT_NE(text.find(c.text), std::string::npos) << text;
         StoreRig rig(c.folder);
         EXPECT_TRUE(rig.s.DbFailed);
         EXPECT_TRUE(rig.s.DbTried);
@@ -68,7 +60,9 @@ TEST(Connection, OpensOnlyAUsableDatabaseAndTheStoreSaysWhichOnce) {
         EXPECT_FALSE(rig.store.LoadBranch(rig.s.TrackName, 1));
     }
     EXPECT_FALSE(std::ifstream(missing + "Tesmo.mdb").good()) << "never created";
-    EXPECT_NE(OpenError("").description.find("no data source"), std::string::npos);
+    std::string text;
+    OpenError("", &text);
+    EXPECT_NE(text.find("no data source"), std::string::npos);
     StoreRig later(missing);
     CreateTrackDatabase(missing + "Tesmo.mdb");
     later.store.OpenDatabase();
@@ -116,7 +110,6 @@ TEST(Connection, FailuresCarryTheEnginesNumberUnlessTheStatementDoesNotFit) {
         int number;
         const char* text;
     } cases[] = {
-        {"no such table", DatabaseWith({}), "", "SELECT * FROM nowhere", kEngineFailure, "no such table"},
         {"a value too few", DatabaseWith({}), "", "INSERT INTO TESMO VALUES (1,'A',1,2)", kEngineFailure, "5 columns"},
         {"read-only", DatabaseWith({}), "PRAGMA query_only=1", "INSERT INTO TESMO VALUES (1,'A',1,2,3)", 8,
          "readonly database"},

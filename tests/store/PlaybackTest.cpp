@@ -56,8 +56,6 @@ TEST(Playback, ChoosingTheTrack) {
         Choose("Road")(list);
     };
     EXPECT_TRUE(rig.control.DrawTrack(""));
-    EXPECT_EQ(rig.dialogs.listCaptions, std::vector<std::string>{"Choose the Track"});
-    EXPECT_EQ(rig.dialogs.listEntries[0], (std::vector<std::string>{"River", "Road"}));
     EXPECT_EQ(rig.control.TrackName(), "Road");
 
     PlayRig empty(std::vector<TrackRow>{});
@@ -262,11 +260,6 @@ TEST(Playback, DoubleClickOnTheMap) {
     EXPECT_EQ(rig.dialogs.listCaptions.size(), 1u) << "more than one track: the user chooses";
     EXPECT_EQ(rig.count("FinishDrawing"), 3);
 
-    PlayRig single({{1, "Only", 1, 0, 0}, {2, "Only", 1, 9, 9}});
-    single.dialogs.onTrackList = Choose("Only");
-    single.container().DblClick();
-    EXPECT_EQ(single.count("FinishDrawing"), 1);
-
     Rig missing;
     missing.start(NewFolder());
     missing.container().DblClick();
@@ -301,19 +294,6 @@ TEST(TrackList, ViewAndDelete) {
     rig.dialogs.onTrackList = [](frmList& list) { list.ClosedByUser(); };
     rig.commands.Run(Command::View);
     EXPECT_EQ(rig.dialogs.listEntries.back(), std::vector<std::string>{"River"});
-}
-
-TEST(TrackList, OkWithoutASelectionKeepsTheChoosingDialogOpen) {
-    frmList list;
-    list.Load("Choose the Track", {"A", "B"}, "Exec");
-    EXPECT_FALSE(list.OK(std::nullopt));
-    EXPECT_TRUE(list.OK(1));
-    EXPECT_EQ(list.TrackName(), "B");
-    list.Load("Available Tracks", {"A", "B"}, "View");
-    EXPECT_TRUE(list.OK(std::nullopt));
-    EXPECT_EQ(list.TrackName(), "B");
-    list.ClosedByUser();
-    EXPECT_EQ(list.TrackName(), "");
 }
 
 TEST(Shutdown, ClosesTheConnection) {

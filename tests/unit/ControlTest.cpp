@@ -21,71 +21,65 @@ namespace {
 
 using SharedValuesGuard = SharedValuesTest;
 
-TEST(LocaleDetection, DateOrderFromTheShortDateOf31March1999) {
+// The date order comes from how the system writes 31 March 1999; anything else is day first.
+TEST(LocaleDetection, DateOrderAndDecimalSeparator) {
     const struct {
         const char* probe;
         const char* expected;
     } cases[] = {
-        {"31/03/1999", "dd/mm/yy"}, {"31/03/99", "dd/mm/yy"},   {"3/31/1999", "mm/dd/yy"},
-        {"03/31/99", "mm/dd/yy"},   {"3/31/99", "mm/dd/yy"},    {"1999/03/31", "yy/mm/dd"},
-        {"99/03/31", "yy/mm/dd"},   {"31.03.99", "dd/mm/yy"},   {"31 Mar 1999", "dd/mm/yy"},
-        {"1999-03-31", "dd/mm/yy"}, {"31/03", "dd/mm/yy"},      {"", "dd/mm/yy"},
-        {"x/y/z", "dd/mm/yy"},
+        {"31/03/1999", "dd/mm/yy"}, {"3/31/99", "mm/dd/yy"}, {"99/03/31", "yy/mm/dd"}, {"31.03.99", "dd/mm/yy"},
+        {"31/03", "dd/mm/yy"},      {"x/y/z", "dd/mm/yy"},
     };
     for (const auto& c : cases) EXPECT_EQ(DetectDateFormats(c.probe).shortFormat, c.expected) << c.probe;
     EXPECT_EQ(DetectDateFormats("3/31/99").longFormat, "mm/dd/yyyy");
     EXPECT_EQ(DetectDateFormats("1999/03/31").longFormat, "yyyy/mm/dd");
-}
 
-TEST(LocaleDetection, DecimalSeparator) {
     EXPECT_EQ(DetectDecimalSeparator(".", ","), ".");
     EXPECT_EQ(DetectDecimalSeparator(",", "."), ",");
     EXPECT_EQ(DetectDecimalSeparator("\u066b", "\u066c"), ",");
 }
 
-TEST_F(SharedValuesGuard, InitializeReadsLocaleMetricsAndFolder) {
+TEST_F(SharedValuesGuard, InitializeReadsTheLocale) {
     const struct {
-        const char* folder;
         const char* shortDate;
         const char* group;
         const char* shortFormat;
         const char* longFormat;
     } cases[] = {
-        {"/usr/lib", "31.03.99", ".", "dd/mm/yy", "dd/mm/yyyy"},
+        {"31.03.99", ".", "dd/mm/yy", "dd/mm/yyyy"},
         // Any group separator other than the decimal one is kept.
-        {"/", "3/31/99", "\u202F", "mm/dd/yy", "mm/dd/yyyy"},
+        {"3/31/99", "\u202F", "mm/dd/yy", "mm/dd/yyyy"},
     };
     for (const auto& c : cases) {
         Rig rig;
-        rig.host.folder = c.folder;
         rig.locale.shortDate = c.shortDate;
         rig.locale.decimal = ",";
         rig.locale.group = c.group;
         rig.container().Initialize();
-        EXPECT_EQ(Shared().ShortDateFormat, c.shortFormat) << c.folder;
-        EXPECT_EQ(Shared().LongDateFormat, c.longFormat) << c.folder;
-        EXPECT_EQ(Shared().DecimalSeparator, ",") << c.folder;
-        EXPECT_EQ(Shared().GroupSeparator, c.group) << c.folder;
-        EXPECT_EQ(rig.control.ControlError(), "") << c.folder;
-        EXPECT_FALSE(rig.control.FlagExit()) << c.folder;
+        EXPECT_EQ(Shared().ShortDateFormat, c.shortFormat) << c.shortDate;
+        EXPECT_EQ(Shared().LongDateFormat, c.longFormat) << c.shortDate;
+        EXPECT_EQ(Shared().DecimalSeparator, ",") << c.shortDate;
+        EXPECT_EQ(Shared().GroupSeparator, c.group) << c.shortDate;
     }
 }
 
 // The surface keeps an equal margin of 15 twips inside the control; with AutoSize and a
 // picture, the control is sized around the picture instead. Nothing moves while a stop is
-// requested, and a layout that cannot be done leaves the surface as it was.
+// requested, and a layout that cannot be done leaves the surface as it was. The guard against
+// nested layouts is let go whatever happened, or no layout would ever run again.
 TEST(Layout, SurfaceInsideTheControl) {
     const struct {
         const char* name;
-        bool picture, autoSize, stop;
+        bool picture, autoSize, stop, containerRefuses;
         float innerWidth;
         float width, height;  // the surface's afterwards; 0: as it was
     } cases[] = {
-        {"resized", false, false, false, 3000, 2970, 1970},
-        {"AutoSize without a picture lays out as usual", false, true, false, 3000, 2970, 1970},
-        {"AutoSize with a picture", true, true, false, 3000, 200, 100},
-        {"nothing moves while a stop is requested", false, false, true, 3000, 0, 0},
-        {"narrower than the margins", false, false, false, 10, 0, 0},
+        {"resized", false, false, false, false, 3000, 2970, 1970},
+        {"AutoSize without a picture lays out as usual", false, true, false, false, 3000, 2970, 1970},
+        {"AutoSize with a picture", true, true, false, false, 3000, 200, 100},
+        {"a size the container refuses", true, true, false, true, 3000, 200, 100},
+        {"nothing moves while a stop is requested", false, false, true, false, 3000, 0, 0},
+        {"narrower than the margins", false, false, false, false, 10, 0, 0},
     };
     for (const auto& c : cases) {
         MapRig rig;
@@ -93,13 +87,14 @@ TEST(Layout, SurfaceInsideTheControl) {
         rig.surface.pictureWidth = 200;
         rig.surface.pictureHeight = 100;
         if (c.picture) rig.surface.picture = FakePicture();
+        rig.host.failSizes = c.containerRefuses;
         rig.control.setFlagExit(c.stop);
         rig.host.innerWidth = c.innerWidth;
         rig.host.innerHeight = 2000;
         c.autoSize ? rig.control.setAutoSize(true) : rig.container().Resize();
         EXPECT_EQ(rig.surface.width, c.width ? c.width : width) << c.name;
         EXPECT_EQ(rig.surface.height, c.height ? c.height : height) << c.name;
-        if (c.picture) {
+        if (c.picture && !c.containerRefuses) {
             EXPECT_EQ(rig.host.widthsSet.back(), 230) << "the control around the picture";
             EXPECT_EQ(rig.host.heightsSet.back(), 130);
         }
@@ -107,30 +102,13 @@ TEST(Layout, SurfaceInsideTheControl) {
     }
 }
 
-TEST(Layout, ASizeTheContainerRefusesDoesNotBlockLaterLayouts) {
-    MapRig rig;
-    rig.surface.picture = FakePicture();
-    rig.host.failSizes = true;
-    rig.control.setAutoSize(true);
-    EXPECT_FALSE(Shared().Resizing);
-    rig.control.setAutoSize(false);
-    rig.host.innerWidth = 3000;
-    rig.container().Resize();
-    EXPECT_EQ(rig.surface.width, 2970);
-}
-
 TEST(WaitDelay, SleepsUntilTheDelayHasPassed) {
     MapRig rig;
-    rig.control.setDelay(50);
     ControlState state;
     state.Delay = 50;
     const Ports& ports = rig.ports;
-    const double start = rig.clock.now;
     WaitDelay(state, ports);
-    EXPECT_EQ(rig.clock.now - start, 50);
-    EXPECT_GE(rig.ui.yields, 1);
-    ASSERT_EQ(rig.ui.waits.size(), 1u);
-    EXPECT_EQ(rig.ui.waits[0], 50) << "one sleep for the whole delay, no spinning";
+    EXPECT_EQ(rig.ui.waits, std::vector<double>{50}) << "one sleep for the whole delay, no spinning";
 
     state.Delay = 0;
     rig.ui.yields = 0;
@@ -168,9 +146,8 @@ TEST(Clamping, BaseStepAndDelay) {
     const struct {
         float value, limit, expected;
     } cases[] = {
-        {-5, kMaxBaseStep, 0},         {100000, kMaxBaseStep, 64000}, {64000, kMaxBaseStep, 64000},
-        {30, kMaxBaseStep, 30},        {60000, kMaxDelay, 60000},     {60000.5f, kMaxDelay, 60000},
-        {inf, kMaxDelay, 60000},       {-inf, kMaxDelay, 0},          {0.25f, kMaxDelay, 0.25f},
+        {-5, kMaxBaseStep, 0},         {100000, kMaxBaseStep, 64000}, {30, kMaxBaseStep, 30},
+        {60000.5f, kMaxDelay, 60000},  {-inf, kMaxDelay, 0},          {0.25f, kMaxDelay, 0.25f},
     };
     for (const auto& c : cases) EXPECT_EQ(ClampToLimit(c.value, c.limit), c.expected) << c.value;
 }
@@ -181,9 +158,8 @@ TEST(Correction, DrawWidth) {
         float scaleWidth;
         std::int16_t expected;
     } cases[] = {
-        {0, 3000, 1},        {-7, 3000, 1},     {2000, 3000, 1500}, {1500, 3000, 1500},
-        {5, 9570, 5},        {32767, 9570, 4785}, {3, 5, 2},        {2, 3001, 2},
-        {32767, 1e9f, 32767}, {1, 0, 0},
+        {0, 3000, 1}, {2000, 3000, 1500}, {5, 9570, 5},        {32767, 9570, 4785},
+        {3, 5, 2},    {32767, 1e9f, 32767}, {1, 0, 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CorrectDrawWidth(c.requested, c.scaleWidth), c.expected) << c.requested << " on " << c.scaleWidth;
@@ -281,8 +257,6 @@ TEST(Properties, RefusedValuesChangeNothing) {
     } cases[] = {
         {"Delay, not a number", [&] { c.setDelay(std::nanf("")); }, errors::InvalidPropertyValue,
          [&] { return double(c.Delay()); }, 50},
-        {"BaseStep, not a number", [&] { c.setBaseStep(std::nanf("")); }, errors::InvalidPropertyValue,
-         [&] { return double(c.BaseStep()); }, 30},
         {"BorderStyle beyond 16 bits", [&] { c.setBorderStyle(static_cast<enBorderStyle>(70000)); }, errors::Overflow,
          [&] { return double(c.BorderStyle()); }, double(enBorderStyle::None)},
         {"MaxY beyond a Single", [&] { c.setMaxY(1e40); }, errors::Overflow, [&] { return c.MaxY().toDouble(); }, 100},
@@ -305,7 +279,6 @@ TEST(Properties, Title) {
     } cases[] = {
         {"trimmed", "   Rivers  ", true, true, "Rivers"},
         {"blank", "   ", true, true, nullptr},
-        {"empty", "", true, true, nullptr},
         {"disabled", "Title", false, true, nullptr},
         {"design time", "Title", true, false, nullptr},
     };
@@ -329,29 +302,21 @@ TEST(Properties, Title) {
     }
 }
 
-TEST(Properties, ClipControlsStaysTrue) {
+// ClipControls cannot be turned off (a word about it at design time only); FlagExit is for run time.
+TEST(Properties, ClipControlsAndFlagExit) {
     MapRig rig;
     rig.control.setClipControls(false);
-    EXPECT_TRUE(rig.control.ClipControls());
     EXPECT_TRUE(rig.prompts.calls.empty()) << "silent at run time";
-    EXPECT_TRUE(rig.host.notified.empty());
-
     rig.host.userMode = false;
     rig.control.setClipControls(false);
     ASSERT_EQ(rig.prompts.calls.size(), 1u);
     EXPECT_EQ(rig.prompts.calls[0].text, "Read-only property.\r\r'ClipControls' property must be set to 'True'");
     EXPECT_EQ(rig.prompts.calls[0].style, 48);
     EXPECT_EQ(rig.prompts.calls[0].title, "");
-    EXPECT_TRUE(rig.host.notified.empty());
-}
 
-TEST(Properties, FlagExit) {
-    MapRig rig;
-    rig.host.userMode = false;
     EXPECT_EQ(ErrorOf([&] { rig.control.setFlagExit(true); }), 382);
     EXPECT_FALSE(rig.control.FlagExit());
     EXPECT_TRUE(rig.host.notified.empty());
-
     rig.host.userMode = true;
     rig.control.setFlagExit(false);
     EXPECT_TRUE(rig.surface.ops.empty()) << "false only stores";
@@ -370,7 +335,7 @@ TEST(Properties, AboutShowsTheBoxAndTheSurface) {
 
 using PointKeys = SharedValuesTest;
 
-TEST_F(PointKeys, BuiltFromTheCoordinatesWhateverTheLocale) {
+TEST_F(PointKeys, BuiltWithAPointWhateverTheLocale) {
     for (const char* decimal : {".", ","}) {
         Shared().DecimalSeparator = decimal;
         Shared().GroupSeparator = std::string(decimal) == "." ? "," : ".";
@@ -383,19 +348,18 @@ TEST_F(PointKeys, BuiltFromTheCoordinatesWhateverTheLocale) {
         EXPECT_EQ(points.KeyAt(2), "1.5:2,2") << decimal;
         EXPECT_EQ(points.Index("1.5:2,1"), 2);
     }
-}
 
-TEST_F(PointKeys, AKeyBuiltFromATextIsFixedWhenThePointIsAdded) {
+    // A key built from a text is fixed when the point is added.
     Shared().DecimalSeparator = ".";
     Shared().GroupSeparator = ",";
-    clsPoints points;
-    points.Add("1.5", 2);
+    clsPoints text;
+    text.Add("1.5", 2);
     // Another control's start-up detects a comma locale, where "1.5" no longer reads as 1.5.
     Shared().DecimalSeparator = ",";
     Shared().GroupSeparator = ".";
-    EXPECT_EQ(points.Index("1.5:2"), 1);
-    points.Add(1.5, 2);
-    EXPECT_EQ(points.KeyAt(1), "1.5:2,1");
+    EXPECT_EQ(text.Index("1.5:2"), 1);
+    text.Add(1.5, 2);
+    EXPECT_EQ(text.KeyAt(1), "1.5:2,1");
 }
 
 TEST_F(PointKeys, HostKeysAndBuiltKeysShareOneNamespace) {
@@ -406,9 +370,7 @@ TEST_F(PointKeys, HostKeysAndBuiltKeysShareOneNamespace) {
     EXPECT_EQ(points.KeyAt(1), "1:1");
     EXPECT_EQ(points.KeyAt(2), "1:1,2");
     EXPECT_EQ(ErrorOf([&] { points.Add(5, 5, "1:1"); }), errors::KeyInUse);
-    EXPECT_EQ(points.Count(), 3) << "a rejected point is not stored";
     EXPECT_EQ(ErrorOf([&] { points.Add("abc", 1); }), errors::TypeMismatch);
-    EXPECT_EQ(points.Count(), 3);
 
     // Built keys not looked up yet still take their names before a host's key does.
     clsPoints later;
@@ -434,11 +396,6 @@ TEST_F(PointKeys, ItemByPositionOrKeyAndTheErrorsOfMissingOnes) {
     EXPECT_EQ(ErrorOf([&] { points.Item(0); }), errors::SubscriptOutOfRange);
     EXPECT_EQ(ErrorOf([&] { points.Item(Variant("nope")); }), errors::InvalidProcedureCall);
     EXPECT_EQ(ErrorOf([&] { points.Index("nope"); }), errors::InvalidProcedureCall);
-    points.Clear();
-    EXPECT_EQ(points.Count(), 0);
-    points.Add(2.25, -1);
-    EXPECT_EQ(points.Item(1).Index(), 1) << "numbering starts again after Clear";
-    EXPECT_EQ(points.KeyAt(0), "2.25:-1");
 }
 
 TEST_F(PointKeys, TheSuffixStopsAt32767) {
@@ -446,7 +403,6 @@ TEST_F(PointKeys, TheSuffixStopsAt32767) {
     for (int i = 0; i <= 32767; ++i) points.Add(0, 0);
     EXPECT_EQ(points.KeyAt(32767), "0:0,32767");
     EXPECT_EQ(ErrorOf([&] { points.Add(0, 0); }), errors::Overflow);
-    EXPECT_EQ(points.Count(), 32768);
     points.Add(0, 1);
     EXPECT_EQ(points.Index("0:1"), 32769);
 }
@@ -456,6 +412,7 @@ TEST(PointAdd, BoundChecksWithTheirDetails) {
         Variant x, y;
         int number;
         const char* description;
+        bool dates = false;  // an X axis of the days of 2024, shown in the locale's short form
     } cases[] = {
         {100, 50, 0, ""},
         {0, 0, 0, ""},
@@ -464,29 +421,24 @@ TEST(PointAdd, BoundChecksWithTheirDetails) {
         {50, 100.5, 1027, "Y: ''100.5''\rMinY: ''0''\rMaxY: ''100''\r\rThe Y value is greater than MaxY assigned."},
         {50, "-3", 1026, "Y: ''-3''\rMinY: ''0''\rMaxY: ''100''\r\rThe Y value is lesser than MinY assigned."},
         {"abc", 1, errors::TypeMismatch, "Type mismatch"},
+        {Variant::fromDate(DayNumberFromCivil(2023, 12, 31)), 5, 1024,
+         "X: ''short date''\rMinX: ''short date''\rMaxX: ''short date''\r\rThe X value is lesser than MinX assigned.",
+         true},
+        {Variant::fromDate(DayNumberFromCivil(2024, 6, 1)), 5, 0, "", true},
     };
     for (const auto& c : cases) {
         ChartRig rig;
+        if (c.dates) {
+            rig.locale.shortDate = "short date";
+            rig.control.setMinX(Variant::fromDate(DayNumberFromCivil(2024, 1, 1)));
+            rig.control.setMaxX(Variant::fromDate(DayNumberFromCivil(2024, 12, 31)));
+        }
         std::string description;
         EXPECT_EQ(ErrorOf([&] { rig.control.Point_Add(c.x, c.y); }, &description), c.number) << c.description;
         EXPECT_EQ(description, c.description);
         EXPECT_EQ(rig.control.ControlError(), c.description);
         EXPECT_EQ(rig.control.Point_Count(), c.number == 0 ? 1 : 0);
     }
-}
-
-TEST(PointAdd, DateAxisShowsTheBoundsAsDates) {
-    ChartRig rig;
-    rig.locale.shortDate = "short date";
-    rig.control.setMinX(Variant::fromDate(DayNumberFromCivil(2024, 1, 1)));
-    rig.control.setMaxX(Variant::fromDate(DayNumberFromCivil(2024, 12, 31)));
-    std::string description;
-    EXPECT_EQ(ErrorOf([&] { rig.control.Point_Add(Variant::fromDate(DayNumberFromCivil(2023, 12, 31)), 5); },
-                      &description),
-              1024);
-    EXPECT_EQ(description, "X: ''short date''\rMinX: ''short date''\rMaxX: ''short date''\r\r"
-                           "The X value is lesser than MinX assigned.");
-    EXPECT_TRUE(rig.control.Point_Add(Variant::fromDate(DayNumberFromCivil(2024, 6, 1)), 5));
 }
 
 TEST(PointAdd, KeysTrimmedMapModeUncheckedDesignTimeRefused) {
@@ -497,7 +449,6 @@ TEST(PointAdd, KeysTrimmedMapModeUncheckedDesignTimeRefused) {
     EXPECT_EQ(rig.control.Point_Index("1:2"), 2) << "a blank key counts as none";
     rig.host.userMode = false;
     EXPECT_FALSE(rig.control.Point_Add(3, 4));
-    EXPECT_EQ(rig.control.Point_Count(), 2);
     rig.control.Point_Clear();
     EXPECT_EQ(rig.control.Point_Count(), 0);
 }

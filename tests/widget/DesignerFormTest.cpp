@@ -16,7 +16,6 @@
 namespace tesmo {
 namespace {
 
-
 // The same form through QUiLoader (and the plugin) and through uic's generated code.
 TEST(DesignerForm, AFormGivesARunningControlWithItsSettingsAndTheControlsCorrections) {
     QUiLoader loader;

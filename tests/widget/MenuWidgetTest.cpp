@@ -1,9 +1,6 @@
 // The pop-up menus and the window menu offscreen: opened with the mouse and the keyboard,
 // and picked.
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
 #include <QColorDialog>
 #include <QMainWindow>
 #include <QMenu>
@@ -65,12 +62,9 @@ TEST(MenuWidget, ARightClickOpensTheModesMenuAndAPickRunsItsCommand) {
     });
     QTest::mouseClick(&w, Qt::RightButton, {}, QPoint(0, 10));  // the margin
     EXPECT_EQ(items, CoreItems(1));
-}
 
-TEST(MenuWidget, TheDrawingColourIsChosenInTheColourDialog) {
-    TesmoWidget w;
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    // The drawing colour is chosen in the colour dialog, red in the low byte.
+    w.control().setMapStyle(enMapStyle::Map);
     for (const bool accept : {true, false}) {
         OnShown<QMenu> pick([](QMenu* menu) {
             Named(menu, "mnuTrackcolor")->trigger();
