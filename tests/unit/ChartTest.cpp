@@ -290,10 +290,12 @@ TEST(DirectDrawing, LinesInSurfaceUnitsTextInTextColorAndClear) {
     EXPECT_EQ(rig.surface.currentX, 100 + rig.surface.TextWidth("note")) << "position after the text";
     EXPECT_EQ(rig.surface.foreColor, rig.control.ForeColor());
 
+    rig.control.Point_Add(1, 1);
     rig.surface.ops.clear();
     rig.control.Clear();
     EXPECT_EQ(rig.surface.ops.front().kind, "Cls");
     EXPECT_GT(rig.surface.opsOf("Line").size(), 4u) << "the scale is drawn again";
+    EXPECT_EQ(rig.control.Point_Count(), 1) << "points stay";
 
     rig.control.setFlagExit(true);
     rig.surface.ops.clear();
@@ -314,6 +316,7 @@ TEST(Interpolazione, FitsTheLineThroughThePoints) {
         {{3, 1}, {7, 7}, 0, 7, 0},             // horizontal
         {{4, 4}, {0, 90}, 0, 45, 0},           // vertical: no slope, the middle as intercept
         {{-2, 2}, {4, -4}, -2, 0, 1},
+        {{0, 1, 2, 3}, {1, 3, 5, 7}, 2, 1, 1},
     };
     for (const auto& c : cases) {
         clsInterpol line(owner, ui);
@@ -365,9 +368,17 @@ TEST(DrawPath, StepsOfBaseStepOrWholeSegments) {
         ASSERT_EQ(lines.size(), c.lines) << c.name;
         EXPECT_NEAR(lines.back().x2, c.lastX, c.tolerance) << c.name;
         EXPECT_NEAR(lines.back().y2, c.lastY, c.tolerance) << c.name;
-        for (const auto& l : lines) EXPECT_EQ(l.color, rig.control.ForeColor()) << c.name;
-        const auto waits = std::count(rig.ui.waits.begin(), rig.ui.waits.end(), c.delay);
-        EXPECT_EQ(static_cast<std::size_t>(waits), c.step > 0 && c.delay > 0 ? lines.size() : 0) << c.name;
+        // Each step starts where the last ended, on the segment's straight line.
+        const float sx = lines.front().x1, sy = lines.front().y1, ex = lines.back().x2, ey = lines.back().y2;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(lines[i].color, rig.control.ForeColor()) << c.name;
+            const double gap = i > 0 ? std::hypot(lines[i].x1 - lines[i - 1].x2, lines[i].y1 - lines[i - 1].y2) : 0;
+            EXPECT_NEAR(gap, 0, 0.01) << c.name << i;
+            const double off = (lines[i].x2 - sx) * (ey - sy) - (lines[i].y2 - sy) * (ex - sx);
+            EXPECT_NEAR(c.path.size() == 2 ? off / std::hypot(ex - sx, ey - sy) : 0, 0, c.tolerance) << c.name << i;
+        }
+        const std::size_t steps = c.step > 0 && c.delay > 0 ? lines.size() : 0;
+        EXPECT_EQ(rig.ui.waits, std::vector<double>(steps, c.delay)) << c.name;
         EXPECT_EQ(rig.events.raised, (std::vector<std::string>{"StartDrawing", "FinishDrawing"})) << c.name;
     }
 }

@@ -371,6 +371,7 @@ TEST_F(PointKeys, HostKeysAndBuiltKeysShareOneNamespace) {
     EXPECT_EQ(points.KeyAt(2), "1:1,2");
     EXPECT_EQ(ErrorOf([&] { points.Add(5, 5, "1:1"); }), errors::KeyInUse);
     EXPECT_EQ(ErrorOf([&] { points.Add("abc", 1); }), errors::TypeMismatch);
+    EXPECT_EQ(points.Count(), 3) << "a refused point is not stored";
 
     // Built keys not looked up yet still take their names before a host's key does.
     clsPoints later;
@@ -449,6 +450,7 @@ TEST(PointAdd, KeysTrimmedMapModeUncheckedDesignTimeRefused) {
     EXPECT_EQ(rig.control.Point_Index("1:2"), 2) << "a blank key counts as none";
     rig.host.userMode = false;
     EXPECT_FALSE(rig.control.Point_Add(3, 4));
+    EXPECT_EQ(rig.control.Point_Count(), 2);
     rig.control.Point_Clear();
     EXPECT_EQ(rig.control.Point_Count(), 0);
 }

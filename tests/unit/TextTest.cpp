@@ -158,6 +158,8 @@ TEST_F(FieldEditing, Spinners) {
         {true, true, "01/01/0100", -1, "01/01/0100"},
         {true, false, "2,5", 1, "3,5"},
         {true, false, "abc", 1, "abc"},
+        {true, false, "-1", -1, "-2"},
+        {false, false, "7", 1, "8"},
         {false, false, "1", -1, "1"},  // a unit never goes below 1
         {true, false, "10", -1, "9"},  // shorter: the caret at the end stays within it
     };
