@@ -16,6 +16,7 @@
 #include "sqlite/SqliteConnection.h"
 #include "tesmo/Error.h"
 #include "tesmo/TesmoWidget.h"
+#include "tracks/TrackStore.h"
 #include "widget/Answers.h"
 
 namespace tesmo {
@@ -95,7 +96,7 @@ public:
     int rows(const std::string& track) const {
         SqliteConnection c;
         c.Open(ConnectionStringFor(path()));
-        return c.OpenRecordSet("SELECT * FROM TESMO WHERE tratto='" + track + "'")->RecordCount();
+        return c.OpenRecordSet("SELECT * FROM TESMO WHERE tratto=" + TrackStore::Quoted(track))->RecordCount();
     }
 
 private:
