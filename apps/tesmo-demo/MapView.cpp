@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 #include "MapPicture.h"
 #include "tesmo/Error.h"
@@ -38,11 +39,14 @@ MapView::MapView(QWidget* parent) : QWidget(parent), map_(new tesmo::TesmoWidget
         QString caption;
         int command;
     } commands[] = {{tr("New track by step"), 1107}, {tr("New track by points"), 1108}, {tr("Commit track"), 1109}};
-    for (const auto& c : commands) {
-        auto* button = new QPushButton(c.caption, this);
-        connect(button, &QPushButton::clicked, this, [this, id = c.command] { run(id); });
-        create->addWidget(button);
+    QPushButton* buttons[std::size(commands)];
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        buttons[i] = new QPushButton(commands[i].caption, this);
+        connect(buttons[i], &QPushButton::clicked, this, [this, id = commands[i].command] { run(id); });
+        create->addWidget(buttons[i]);
     }
+    newTrack_ = {buttons[0], buttons[1]};
+    commit_ = buttons[2];
     undo_ = new QPushButton(tr("Undo point"), this);
     discard_ = new QPushButton(tr("Discard track"), this);
     connect(undo_, &QPushButton::clicked, this, [this] {
@@ -95,7 +99,8 @@ MapView::MapView(QWidget* parent) : QWidget(parent), map_(new tesmo::TesmoWidget
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state == Qt::ApplicationActive) refreshTracks();
     });
-    // The creation buttons are there while a new track is.
+    // The creation buttons follow the control: a new track while none is armed and nothing
+    // plays, the rest while one is.
     auto* watch = new QTimer(this);
     connect(watch, &QTimer::timeout, this, &MapView::showCreation);
     watch->start(200);
@@ -113,8 +118,9 @@ void MapView::refreshTracks() {
 
 void MapView::showCreation() {
     const bool creating = map_->creatingTrack();
-    undo_->setEnabled(creating);
-    discard_->setEnabled(creating);
+    const bool idle = map_->drawingState() == tesmo::TesmoWidget::DrawingState::Idle;
+    for (QPushButton* button : newTrack_) button->setEnabled(!creating && idle);
+    for (QPushButton* button : {commit_, undo_, discard_}) button->setEnabled(creating);
 }
 
 void MapView::play(const QString& name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 #include "tesmo/TesmoWidget.h"
 
@@ -24,11 +25,13 @@ signals:
     void status(const QString& message);
 
 private:
-    // Undo point and Discard track, enabled while a new track is armed or open.
+    // The creation buttons enabled as the control's commands are.
     void showCreation();
 
     tesmo::TesmoWidget* map_;
     QComboBox* tracks_;
+    std::array<QPushButton*, 2> newTrack_;  // by step, by points
+    QPushButton* commit_;
     QPushButton* undo_;
     QPushButton* discard_;
 };

@@ -309,10 +309,24 @@ TEST(DemoHost, ThePanelStopAndChooserFollowTheControls) {
                  Answers answering(std::move(answers));
                  window.mapView().run(id);
              };
+             // The creation buttons as the control's commands are: Commit only while a track is new.
+             const auto enabled = [&](const char* text) {
+                 for (auto* b : window.mapView().findChildren<QPushButton*>())
+                     if (b->text() == text) return b->isEnabled();
+                 ADD_FAILURE() << text;
+                 return false;
+             };
+             const auto creating = [&](bool yes) {
+                 return QTest::qWaitFor([&] { return enabled("Commit track") == yes; }) &&
+                        enabled("New track by points") == !yes && enabled("Undo point") == yes;
+             };
              EXPECT_EQ(choices(), (QStringList{"Coast", "Inland"}));
+             EXPECT_TRUE(creating(false));
              run(1108, {"Yes", "Walk"});
+             EXPECT_TRUE(creating(true));
              QTest::mouseClick(map.surface(), Qt::LeftButton, {}, QPoint(30, 30));
              run(1109, {"OK"});
+             EXPECT_TRUE(creating(false));
              EXPECT_EQ(choices(), (QStringList{"Coast", "Inland", "Walk"}));
              run(1105, {"Walk", "Yes"});
              EXPECT_EQ(choices(), (QStringList{"Coast", "Inland"}));
