@@ -151,8 +151,9 @@ public:
     bool isPaused() const;
     DrawingState drawingState() const;
     // The new track being created with the mouse: undoLastPoint() takes its last point back
-    // (as Backspace and Ctrl+Z on the control do), discardNewTrack() rolls it back and
-    // disarms without asking (Esc asks first). False when no new track is armed.
+    // (as Backspace and Ctrl+Z on the control do), discardNewTrack() rolls it back, takes
+    // its points off the map and disarms without asking (Esc asks first). False when no new
+    // track is armed.
     bool undoLastPoint();
     bool discardNewTrack();
     // A new track is armed or open (the commit command is available).

@@ -209,6 +209,8 @@ bool TrackCreation::Discard(bool ask) {
             // The engine has dropped the transaction already.
         }
         s_.TrackOpen = false;
+        // Its points go from the map with it, as when every one is taken back.
+        RedrawOpenTrack({});
     }
     Disarm();
     return true;

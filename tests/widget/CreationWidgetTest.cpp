@@ -116,6 +116,7 @@ TEST(CreationWidget, UndoAndDiscardWhileCreating) {
         }
         EXPECT_TRUE(w.control->creatingTrack());
         QWidget* surface = w.control->surface();
+        const QImage blank = surface->grab().toImage();
         if (c.byStep) {
             QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(10, 10));
             for (int i = 1; i <= c.points; ++i) {
@@ -132,6 +133,7 @@ TEST(CreationWidget, UndoAndDiscardWhileCreating) {
             c.act(w);
             EXPECT_EQ(answers.texts.value(0), c.asked) << c.name;
         }
+        EXPECT_EQ(surface->grab().toImage() == blank, c.committed == -1) << c.name << ": a discarded track leaves the map";
         OnShown<QMessageBox> stored([](QMessageBox* box) { box->accept(); });
         w.control->systemCommand(1109);
         EXPECT_EQ(w.folder.rows("Walk"), std::max(c.committed, 0)) << c.name;
