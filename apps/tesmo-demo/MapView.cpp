@@ -104,6 +104,7 @@ MapView::MapView(QWidget* parent) : QWidget(parent), map_(new tesmo::TesmoWidget
     auto* watch = new QTimer(this);
     connect(watch, &QTimer::timeout, this, &MapView::showCreation);
     watch->start(200);
+    connect(map_, &tesmo::TesmoWidget::drawingStateChanged, this, &MapView::showCreation);
     refreshTracks();
     showCreation();
 }
