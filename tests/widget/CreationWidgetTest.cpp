@@ -133,7 +133,8 @@ TEST(CreationWidget, UndoAndDiscardWhileCreating) {
             c.act(w);
             EXPECT_EQ(answers.texts.value(0), c.asked) << c.name;
         }
-        EXPECT_EQ(surface->grab().toImage() == blank, c.committed == -1) << c.name << ": a discarded track leaves the map";
+        EXPECT_EQ(surface->grab().toImage() == blank, c.committed == -1)
+            << c.name << ": a discarded track leaves the map";
         OnShown<QMessageBox> stored([](QMessageBox* box) { box->accept(); });
         w.control->systemCommand(1109);
         EXPECT_EQ(w.folder.rows("Walk"), std::max(c.committed, 0)) << c.name;

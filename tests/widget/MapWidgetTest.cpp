@@ -227,6 +227,11 @@ TEST(DemoHost, ThePanelStopAndChooserFollowTheControls) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.restoreControls();
     const auto editor = [&](const char* name) { return window.findChild<QWidget*>(QLatin1String(name)); };
+    const auto button = [](QWidget& view, const char* text) -> QPushButton* {
+        for (auto* b : view.findChildren<QPushButton*>())
+            if (b->text() == text) return b;
+        return nullptr;
+    };
     const auto shown = [&](const char* name) {
         QWidget* e = editor(name);
         if (auto* line = qobject_cast<QLineEdit*>(e)) return QVariant(line->text());
@@ -264,9 +269,7 @@ TEST(DemoHost, ThePanelStopAndChooserFollowTheControls) {
          [&] {
              window.showView(&window.chartView());
              chart.control().setDelay(5);
-             QPushButton* stop = nullptr;
-             for (auto* b : window.chartView().findChildren<QPushButton*>())
-                 if (b->text() == "Stop") stop = b;
+             QPushButton* stop = button(window.chartView(), "Stop");
              ASSERT_NE(stop, nullptr);
              const auto once = QObject::connect(&chart, &TesmoWidget::drawingProgress, stop, &QPushButton::click);
              window.chartView().draw();
@@ -311,10 +314,9 @@ TEST(DemoHost, ThePanelStopAndChooserFollowTheControls) {
              };
              // The creation buttons as the control's commands are: Commit only while a track is new.
              const auto enabled = [&](const char* text) {
-                 for (auto* b : window.mapView().findChildren<QPushButton*>())
-                     if (b->text() == text) return b->isEnabled();
-                 ADD_FAILURE() << text;
-                 return false;
+                 QPushButton* b = button(window.mapView(), text);
+                 EXPECT_NE(b, nullptr) << text;
+                 return b && b->isEnabled();
              };
              const auto creating = [&](bool yes) {
                  return QTest::qWaitFor([&] { return enabled("Commit track") == yes; }) &&
